@@ -1,0 +1,43 @@
+#include "conversion/hex_to_decimal.h"
+
+#include "conversion/integer_format.h"
+#include "conversion/real_rules.h"
+#include "conversion/text_rules.h"
+
+namespace hexdec {
+
+Integer hexDigitValue(const Text& text, Integer position, const ReportPosition& report) {
+  const Integer code = charCode(text, position);
+  if (code >= '0' && code <= '9') return code - '0';
+  if (code >= 'A' && code <= 'F') return code - 'A' + 10;
+  if (code >= 'a' && code <= 'f') return code - 'a' + 10;
+  report(position);
+  return 0;
+}
+
+Text hexTextToDecimalText(const Text& input, const ReportPosition& report) {
+  const Integer length = textLength(input);
+  Integer sum = 0;
+  for (Integer position = 1; position <= length; ++position) {
+    const Integer digit = hexDigitValue(input, position, report);
+    // Each step stores the double result before the next one, and keeps the low 32 bits of
+    // the cut total. Weights beyond 2^63 (or infinite) truncate to -2^63 and leave 0 behind,
+    // which is why only the last eight digits count.
+    const Real weight = power(16.0, Real(length) - Real(position));
+    const Real product = Real(digit) * weight;
+    const Real total = Real(sum) + product;
+    sum = narrowToInteger(truncateToInt64(total));
+  }
+  return integerToText(sum);
+}
+
+void convertHexToDecimal(ControlBridge& bridge) {
+  // The box cannot change during a click (the message box is task-modal), so one read serves the
+  // whole scan; reading it again at every byte would make a long paste cost quadratic time.
+  const Text input = bridge.readText(EditBox::编辑框1);
+  const Text result =
+      hexTextToDecimalText(input, [&bridge](Integer) { bridge.showMessage(kInputErrorMessage); });
+  bridge.writeText(EditBox::编辑框2, result);
+}
+
+}  // namespace hexdec
