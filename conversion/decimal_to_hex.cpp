@@ -1,0 +1,31 @@
+#include "conversion/decimal_to_hex.h"
+
+#include "conversion/integer_format.h"
+#include "conversion/real_rules.h"
+#include "conversion/text_rules.h"
+#include "conversion/text_to_number.h"
+
+namespace hexdec {
+
+Text decimalTextToHexText(const Text& input, const ReportPosition& report) {
+  const Integer length = textLength(input);
+  for (Integer position = 1; position <= length; ++position) {
+    if (!isDigit(static_cast<char>(charCode(input, position)))) {
+      report(position);
+      break;
+    }
+  }
+  const Real value = textToNumber(input);
+  return integerToHexText(narrowToInteger(truncateToInt64(value)));
+}
+
+void convertDecimalToHex(ControlBridge& bridge) {
+  // One read serves the scan and the value: the box cannot change during a click, and reading it
+  // again at every byte would make a long paste cost quadratic time.
+  const Text input = bridge.readText(EditBox::编辑框1);
+  const Text result =
+      decimalTextToHexText(input, [&bridge](Integer) { bridge.showMessage(kInputErrorMessage); });
+  bridge.writeText(EditBox::编辑框2, result);
+}
+
+}  // namespace hexdec
