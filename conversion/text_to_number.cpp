@@ -1,8 +1,15 @@
 #include "conversion/text_to_number.h"
 
+#include "conversion/decimal_magnitude.h"
+#include "conversion/decimal_number.h"
+#include "conversion/fold_full_width.h"
+
 namespace hexdec {
 
-// Placeholder until the reader lands; the decimal conversion tests are not written yet.
-Real textToNumber(const Text&) { return 0.0; }
+Real textToNumber(const Text& text) {
+  const DecimalNumber number = readDecimalNumber(foldFullWidth(text));
+  const Real magnitude = decimalMagnitude(number.significand, number.exponent);
+  return number.negative ? -magnitude : magnitude;
+}
 
 }  // namespace hexdec

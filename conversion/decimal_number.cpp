@@ -1,0 +1,95 @@
+#include "conversion/decimal_number.h"
+
+#include <cstddef>
+
+#include "conversion/text_rules.h"
+
+namespace hexdec {
+
+namespace {
+
+constexpr int kCollected = 25;
+constexpr int kExponentLimit = 5200;
+
+// Collects the significand digits one by one.
+class SignificandReader {
+ public:
+  void take(int digit, bool afterPoint) {
+    if (collected_ == 0 && digit == 0) {
+      if (afterPoint) --exponent_;  // a leading zero only places the point
+      return;
+    }
+    if (collected_ == kCollected) {
+      if (!afterPoint) ++exponent_;  // beyond the collected digits only the magnitude counts
+      return;
+    }
+    ++collected_;
+    if (afterPoint) --exponent_;
+    if (collected_ < kCollected) {
+      significand_ = multiplyAdd(significand_, 10, static_cast<std::uint32_t>(digit));
+      lastDigit_ = digit;
+    }
+  }
+
+  // The significand and its exponent once every digit was taken.
+  DecimalNumber finish(bool negative) {
+    DecimalNumber number{negative, significand_, exponent_};
+    if (collected_ == 0) return number;
+    bool roundedUp = false;
+    if (collected_ == kCollected) {
+      // The 25th digit is dropped, and the 24th, not the 25th, decides whether to round up.
+      ++number.exponent;
+      roundedUp = lastDigit_ >= 5;
+      if (roundedUp) number.significand = multiplyAdd(number.significand, 1, 1);
+    }
+    // A carry of that rounding leaves its trailing zeros in place.
+    while (!roundedUp) {
+      UInt128 quotient = number.significand;
+      if (divideInPlace(quotient, 10) != 0) break;
+      number.significand = quotient;
+      ++number.exponent;
+    }
+    return number;
+  }
+
+ private:
+  UInt128 significand_;
+  std::int64_t exponent_ = 0;
+  int collected_ = 0;
+  int lastDigit_ = 0;
+};
+
+}  // namespace
+
+DecimalNumber readDecimalNumber(const Text& text) {
+  const std::size_t size = text.size();
+  const auto digitAt = [&text, size](std::size_t i) { return i < size && isDigit(text[i]); };
+  std::size_t i = 0;
+  while (i < size && isBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+
+  SignificandReader reader;
+  bool anyDigit = false;
+  for (; digitAt(i); ++i, anyDigit = true) reader.take(text[i] - '0', false);
+  if (i < size && text[i] == '.' && (anyDigit || digitAt(i + 1))) {
+    for (++i; digitAt(i); ++i, anyDigit = true) reader.take(text[i] - '0', true);
+  }
+  if (!anyDigit) return {};
+
+  DecimalNumber number = reader.finish(negative);
+  if (i < size && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+    std::size_t j = i + 1;
+    const bool negativeExponent = j < size && text[j] == '-';
+    if (j < size && (text[j] == '+' || text[j] == '-')) ++j;
+    // Saturating at once keeps the value small; the remaining digits change nothing.
+    std::int64_t exponent = 0;
+    for (; digitAt(j) && exponent <= kExponentLimit; ++j)
+      exponent = exponent * 10 + (text[j] - '0');
+    if (exponent > kExponentLimit) exponent = kExponentLimit + 1;
+    number.exponent += negativeExponent ? -exponent : exponent;
+  }
+  return number;
+}
+
+}  // namespace hexdec
