@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "conversion/powers_of_ten.h"
 #include "conversion/tests/big_integer.h"
 #include "conversion/tests/bytes.h"
 #include "conversion/tests/reduction_rule.h"
@@ -302,6 +303,33 @@ TEST(TextToNumber, TakesACarriedIntegerExactly) {
   for (const Row& row : rows) {
     EXPECT_SAME_REAL(textToNumber(row.text), reductionRule(BigInteger(row.integer), false, 0),
                      row.text);
+  }
+}
+
+// The zeros of such a carry stay in the significand, so the value is scaled by the factor for
+// the exponent that is left, here 10^-2: the one rounded product decides, and the same number
+// written without the carry (scaled exactly by 10^18 or 10^19) reads as another double.
+TEST(TextToNumber, KeepsTheZerosOfACarryInTheSignificand) {
+  struct Row {
+    Text text;
+    std::uint64_t leadingDigits;  // the significand is these times 10^20 after the carry
+    Text withoutCarry;
+  };
+  const Row rows[] = {
+      {"9281999999999999999999995e-3", 9282, "9282e18"},
+      {"8829999999999999999999995e-3", 8830, "883e19"},
+  };
+  const ExtendedReal& hundredth = powerOfTenFactor(0, 2, true);
+  for (const Row& row : rows) {
+    const BigInteger significand = BigInteger(row.leadingDigits) * BigInteger::powerOfTen(20);
+    const int cutBits = significand.bitWidth() - 64;
+    const BigInteger cut(significand.bits(cutBits, 64));
+    const ExtendedReal product = testing::roundToExtended(
+        cut * BigInteger::significandOf(hundredth), hundredth.exponent + cutBits);
+    const Real expected =
+        reductionRule(BigInteger::significandOf(product), false, product.exponent);
+    EXPECT_SAME_REAL(textToNumber(row.text), expected, row.text);
+    EXPECT_NE(textToNumber(row.text), textToNumber(row.withoutCarry)) << row.text;
   }
 }
 
