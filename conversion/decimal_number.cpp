@@ -1,5 +1,6 @@
 #include "conversion/decimal_number.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "conversion/text_rules.h"
@@ -9,6 +10,7 @@ namespace hexdec {
 namespace {
 
 constexpr int kCollected = 25;
+constexpr int kHeadDigits = 19;
 constexpr int kExponentLimit = 5200;
 
 // Collects the significand digits one by one.
@@ -26,15 +28,22 @@ class SignificandReader {
     ++collected_;
     if (afterPoint) --exponent_;
     if (collected_ < kCollected) {
-      significand_ = multiplyAdd(significand_, 10, static_cast<std::uint32_t>(digit));
+      // The first 19 digits fit 64 bits; the rest, at most 5, are joined to them at the end.
+      std::uint64_t& part = collected_ <= kHeadDigits ? head_ : tail_;
+      part = part * 10 + static_cast<std::uint64_t>(digit);
       lastDigit_ = digit;
     }
   }
 
   // The significand and its exponent once every digit was taken.
   DecimalNumber finish(bool negative) {
-    DecimalNumber number{negative, significand_, exponent_};
+    DecimalNumber number{negative, {0, head_}, exponent_};
     if (collected_ == 0) return number;
+    const int tailDigits = std::clamp(collected_, kHeadDigits, kCollected - 1) - kHeadDigits;
+    std::uint32_t tailScale = 1;
+    for (int i = 0; i < tailDigits; ++i) tailScale *= 10;
+    number.significand =
+        multiplyAdd(number.significand, tailScale, static_cast<std::uint32_t>(tail_));
     bool roundedUp = false;
     if (collected_ == kCollected) {
       // The 25th digit is dropped, and the 24th, not the 25th, decides whether to round up.
@@ -53,7 +62,8 @@ class SignificandReader {
   }
 
  private:
-  UInt128 significand_;
+  std::uint64_t head_ = 0;
+  std::uint64_t tail_ = 0;
   std::int64_t exponent_ = 0;
   int collected_ = 0;
   int lastDigit_ = 0;

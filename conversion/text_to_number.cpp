@@ -1,5 +1,7 @@
 #include "conversion/text_to_number.h"
 
+#include <algorithm>
+
 #include "conversion/decimal_magnitude.h"
 #include "conversion/decimal_number.h"
 #include "conversion/fold_full_width.h"
@@ -7,7 +9,11 @@
 namespace hexdec {
 
 Real textToNumber(const Text& text) {
-  const DecimalNumber number = readDecimalNumber(foldFullWidth(text));
+  // Folding changes only pairs led by a byte from 0x80 up; a text without one reads as it is.
+  const bool plain = std::none_of(
+      text.begin(), text.end(), [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });
+  const DecimalNumber number =
+      plain ? readDecimalNumber(text) : readDecimalNumber(foldFullWidth(text));
   const Real magnitude = decimalMagnitude(number.significand, number.exponent);
   return number.negative ? -magnitude : magnitude;
 }

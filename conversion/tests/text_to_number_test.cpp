@@ -375,14 +375,17 @@ TEST(TextToNumber, SaturatesAtTheEndsOfTheRanges) {
   EXPECT_GT(textToNumber("5e-324"), 0.0);
 }
 
-// 16 MiB of digits: one pass, an exponent that stays an exact count.
+// Long texts: 16 MiB of digits in one pass, and exponents that stay an exact count.
 TEST(TextToNumber, ReadsVeryLongTexts) {
-  const std::size_t size = std::size_t{16} << 20;
-  EXPECT_SAME_REAL(textToNumber(Text(size, '9')), kInfinity, "16 MiB of 9");
-  // The explicit exponent saturates at 5201 and cannot make up for the zeros.
-  EXPECT_SAME_REAL(textToNumber("0." + Text(size, '0') + "1e16777218"), 0.0, "16 MiB of 0");
-  EXPECT_SAME_REAL(textToNumber("-0." + Text(size, '0') + "1e9999"), -0.0, "16 MiB of 0");
-  EXPECT_SAME_REAL(textToNumber(Text(size, '0') + "7"), 7.0, "16 MiB of leading 0");
+  const std::size_t large = std::size_t{16} << 20;
+  const std::size_t medium = std::size_t{1} << 20;
+  EXPECT_SAME_REAL(textToNumber(Text(large, '9')), kInfinity, "16 MiB of 9");
+  // The explicit exponent saturates at 5201 and cannot make up for the zeros in either direction.
+  EXPECT_SAME_REAL(textToNumber("0." + Text(medium, '0') + "1e1048578"), 0.0, "1 MiB of 0");
+  EXPECT_SAME_REAL(textToNumber("-0." + Text(medium, '0') + "1e9999"), -0.0, "1 MiB of 0");
+  EXPECT_SAME_REAL(textToNumber(Text(medium, '0') + "7"), 7.0, "1 MiB of leading 0");
+  EXPECT_SAME_REAL(textToNumber("7" + Text(medium, '0') + "e-1048576"), kInfinity,
+                   "1 MiB of 0 after 7");
 }
 
 }  // namespace
