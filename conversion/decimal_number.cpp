@@ -29,8 +29,12 @@ class SignificandReader {
     if (afterPoint) --exponent_;
     if (collected_ < kCollected) {
       // The first 19 digits fit 64 bits; the rest, at most 5, are joined to them at the end.
-      std::uint64_t& part = collected_ <= kHeadDigits ? head_ : tail_;
-      part = part * 10 + static_cast<std::uint64_t>(digit);
+      const auto value = static_cast<std::uint64_t>(digit);
+      if (collected_ <= kHeadDigits) {
+        head_ = head_ * 10 + value;
+      } else {
+        tail_ = tail_ * 10 + value;
+      }
       lastDigit_ = digit;
     }
   }

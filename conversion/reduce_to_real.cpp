@@ -12,7 +12,9 @@ constexpr std::uint64_t kInfinityBits = 0x7FF0000000000000u;
 
 // Bit `index` of the 80-bit significand, counted from its lowest bit.
 bool bitAt(const ExtendedReal& value, int index) {
-  return (index < 16 ? value.low >> index : value.high >> (index - 16)) & 1;
+  const std::uint64_t bits =
+      index < 16 ? std::uint64_t{value.low} >> index : value.high >> (index - 16);
+  return (bits & 1) != 0;
 }
 
 // Whether any bit below bit `count` of the significand is 1 (count >= 16).
