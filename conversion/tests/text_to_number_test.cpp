@@ -1,6 +1,7 @@
 #include "conversion/text_to_number.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -112,20 +113,21 @@ std::uint64_t randomInteger(std::mt19937_64& random, int width) {
 }
 
 // Integers up to 20 digits are read exactly, so the result is the reduction of the integer itself.
-// Near the decision points every combination of the four bits after the 53 kept ones is tried,
-// followed by zeros, by a single 1 at the bottom, and by random bits.
+// Near the decision points every combination of the (up to) four bits after the 53 kept ones is
+// tried, followed by zeros, by a single 1 at the bottom, and by random bits.
 TEST(TextToNumber, ReducesIntegersFrom2To53To2To64ByTheRule) {
   std::mt19937_64 random(53);
   std::vector<std::uint64_t> integers;
   for (int i = 0; i < 3000; ++i) integers.push_back(randomInteger(random, 54 + i % 11));
-  for (int width = 57; width <= 64; ++width) {
+  for (int width = 54; width <= 64; ++width) {
     const int dropped = width - 53;
-    for (std::uint64_t pattern = 0; pattern < 16; ++pattern) {
-      for (int tail = 0; tail < 3; ++tail) {
-        const std::uint64_t lowMask = (std::uint64_t{1} << (dropped - 4)) - 1;
-        const std::uint64_t low = tail == 0 ? 0 : tail == 1 ? (dropped > 4 ? 1 : 0) : random();
-        std::uint64_t n = randomInteger(random, width) >> dropped << dropped;
-        integers.push_back(n | pattern << (dropped - 4) | (low & lowMask));
+    const int decisionBits = std::min(dropped, 4);
+    const int below = dropped - decisionBits;
+    const std::uint64_t belowMask = (std::uint64_t{1} << below) - 1;
+    for (std::uint64_t pattern = 0; pattern < (1u << decisionBits); ++pattern) {
+      for (const std::uint64_t tail : {std::uint64_t{0}, std::uint64_t{1}, random()}) {
+        const std::uint64_t kept = randomInteger(random, width) >> dropped << dropped;
+        integers.push_back(kept | pattern << below | (tail & belowMask));
       }
     }
   }
