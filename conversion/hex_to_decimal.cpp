@@ -20,9 +20,12 @@ Text hexTextToDecimalText(const Text& input, const ReportPosition& report) {
   Integer sum = 0;
   for (Integer position = 1; position <= length; ++position) {
     const Integer digit = hexDigitValue(input, position, report);
+    // A weight of 16^8 or more makes the total a multiple of 2^32, or 2^63 and beyond, or not
+    // finite, and every one of these keeps 0 as the low 32 bits; such weights come first, while
+    // the sum is still 0, so the sum stays 0 and only the last eight digits need the arithmetic.
+    if (length - position >= 8) continue;
     // Each step stores the double result before the next one, and keeps the low 32 bits of
-    // the cut total. Weights beyond 2^63 (or infinite) truncate to -2^63 and leave 0 behind,
-    // which is why only the last eight digits count.
+    // the cut total.
     const Real weight = power(16.0, Real(length) - Real(position));
     const Real product = Real(digit) * weight;
     const Real total = Real(sum) + product;
