@@ -1,5 +1,7 @@
 #include "conversion/decimal_to_hex.h"
 
+#include <algorithm>
+
 #include "conversion/integer_format.h"
 #include "conversion/real_rules.h"
 #include "conversion/text_rules.h"
@@ -8,13 +10,9 @@
 namespace hexdec {
 
 Text decimalTextToHexText(const Text& input, const ReportPosition& report) {
-  const Integer length = textLength(input);
-  for (Integer position = 1; position <= length; ++position) {
-    if (!isDigit(static_cast<char>(charCode(input, position)))) {
-      report(position);
-      break;
-    }
-  }
+  // Only the first byte that is not an ASCII digit is reported; the value is read all the same.
+  const auto other = std::find_if(input.begin(), input.end(), [](char c) { return !isDigit(c); });
+  if (other != input.end()) report(static_cast<Integer>(other - input.begin()) + 1);
   const Real value = textToNumber(input);
   return integerToHexText(narrowToInteger(truncateToInt64(value)));
 }
