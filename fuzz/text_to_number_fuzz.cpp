@@ -1,10 +1,14 @@
-// textToNumber on any text, and on a signed digit string built from the same bytes: never NaN,
-// the sign only negates, folding first changes nothing, and an integer below 2^64 comes out as
-// the reader's rounding of it (below 2^53, exactly that integer).
+// textToNumber on any text, and on number texts built from the same bytes: never NaN, the sign
+// only negates, folding first changes nothing, an integer below 2^64 comes out as the reader's
+// rounding of it (below 2^53, exactly that integer), and a plain decimal number in the normal
+// range lies at most one step from strtod's correctly rounded value.
+#include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "conversion/fold_full_width.h"
 #include "conversion/text_rules.h"
@@ -19,6 +23,20 @@ namespace {
 
 bool sameReal(Real a, Real b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
+// Hands out the bytes of a text in turn, then zeros: the choices that shape a derived text.
+class Choices {
+ public:
+  explicit Choices(const Text& text) : text_(text) {}
+  unsigned next() {
+    return position_ < text_.size() ? static_cast<unsigned char>(text_[position_++]) : 0U;
+  }
+  char digit() { return static_cast<char>('0' + next() % 10); }
+
+ private:
+  const Text& text_;
+  std::size_t position_ = 0;
+};
+
 // When the text is blanks, an optional sign and digits with a value below 2^64, checks the result.
 void checkIfSignedInteger(const Text& text) {
   std::size_t i = 0;
@@ -32,17 +50,55 @@ void checkIfSignedInteger(const Text& text) {
         "a signed integer below 2^64 reads as its rounded value", text);
 }
 
-// Blanks, a sign, leading zeros and up to 20 digits, all chosen by the fuzzer's bytes.
+// Blanks, a sign, leading zeros and up to 20 digits.
 Text signedDigitsFrom(const Text& input) {
-  if (input.size() < 3) return "0";
-  const auto byte = [&input](std::size_t i) { return static_cast<unsigned char>(input[i]); };
-  Text text(byte(0) % 4, " \t\n\r"[byte(0) / 4 % 4]);
-  if (byte(1) % 3 != 0) text.push_back(byte(1) % 3 == 1 ? '+' : '-');
-  text.append(byte(2) % 32, '0');
-  for (std::size_t i = 3; i < input.size() && i < 23; ++i) {
-    text.push_back(static_cast<char>('0' + byte(i) % 10));
+  Choices choices(input);
+  const unsigned blanks = choices.next();
+  Text text(blanks % 4, " \t\n\r"[blanks / 4 % 4]);
+  const unsigned sign = choices.next() % 3;
+  if (sign != 0) text.push_back(sign == 1 ? '+' : '-');
+  text.append(choices.next() % 32, '0');
+  const unsigned digits = 1 + choices.next() % 20;
+  for (unsigned i = 0; i < digits; ++i) text.push_back(choices.digit());
+  return text;
+}
+
+// A sign, up to 30 digits before and after the point, and an exponent of at most 5200, the
+// largest that the reader takes as written; in the form that strtod reads alike.
+Text plainDecimalFrom(const Text& input) {
+  Choices choices(input);
+  Text text;
+  const unsigned sign = choices.next() % 3;
+  if (sign != 0) text.push_back(sign == 1 ? '+' : '-');
+  const unsigned whole = choices.next() % 31;
+  const unsigned fraction = choices.next() % 31;
+  for (unsigned i = 0; i < whole || (whole == 0 && fraction == 0 && i == 0); ++i) {
+    text.push_back(choices.digit());
+  }
+  if (fraction != 0) {
+    text.push_back('.');
+    for (unsigned i = 0; i < fraction; ++i) text.push_back(choices.digit());
+  }
+  const unsigned exponentSign = choices.next() % 4;
+  if (exponentSign != 0) {
+    // Mostly within the range of a Real, where the digits matter, now and then up to the limit.
+    const unsigned wide = choices.next();
+    const unsigned exponent = (wide << 8 | choices.next()) % (wide >= 0xF0 ? 5201 : 340);
+    text += (exponentSign == 1 ? "e" : exponentSign == 2 ? "e+" : "e-") + std::to_string(exponent);
   }
   return text;
+}
+
+// The reader rounds its own way from a 64-bit-accurate intermediate, so in the normal range it may
+// differ from the correctly rounded value by one step, never more.
+void checkNearStrtod(const Text& text) {
+  // strtod reads in the "C" locale: nothing in this program sets another.
+  const Real nearest = std::strtod(text.c_str(), nullptr);
+  const Real value = textToNumber(text);
+  if (std::fabs(nearest) < DBL_MIN || std::fabs(value) < DBL_MIN) return;
+  const bool near = value == nearest || std::nextafter(nearest, HUGE_VAL) == value ||
+                    std::nextafter(nearest, -HUGE_VAL) == value;
+  check(near, "a plain decimal number reads within one step of strtod", text);
 }
 
 }  // namespace
@@ -63,5 +119,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   checkIfSignedInteger(input);
   checkIfSignedInteger(signedDigitsFrom(input));
+  checkNearStrtod(plainDecimalFrom(input));
   return 0;
 }
