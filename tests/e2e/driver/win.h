@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace hexdec::e2e {
+
+std::wstring widen(const std::string& utf8);
+std::wstring widen(const std::u16string& text);
+std::string narrow(const std::wstring& text);  // to UTF-8, for messages
+
+// A point in time a few seconds ahead; every wait of the driver has one.
+class Deadline {
+ public:
+  explicit Deadline(DWORD milliseconds);
+  bool passed() const;
+  DWORD left() const;
+
+ private:
+  ULONGLONG end_;
+};
+
+// Waits, polling every few milliseconds, until `ready` holds; false at the deadline.
+template <class Ready>
+bool waitFor(DWORD milliseconds, Ready ready) {
+  const Deadline deadline(milliseconds);
+  while (!ready()) {
+    if (deadline.passed()) return false;
+    Sleep(5);
+  }
+  return true;
+}
+
+// The text of a window of another process, through WM_GETTEXT; nothing if the window does not
+// answer within the time.
+std::optional<std::wstring> windowText(HWND window, DWORD milliseconds = 5000);
+void setWindowText(HWND window, const std::wstring& text, DWORD milliseconds = 5000);
+std::wstring className(HWND window);
+
+// The focus and the active window of a user-interface thread.
+GUITHREADINFO threadFocus(DWORD thread);
+
+// Real input, as a user's keyboard and mouse give it.
+void pressKey(WORD key, bool shift = false);
+void clickAt(POINT screen);
+POINT centreOf(HWND window);
+
+}  // namespace hexdec::e2e
