@@ -22,7 +22,8 @@ inLocale() { LC_ALL=$locale "$@"; }
 if [ ! -f "$prefix/.prepared" ]; then
   rm -rf "$prefix"
   mkdir -p "$(dirname "$prefix")"
-  inLocale wineboot -i >/dev/null 2>&1 </dev/null
+  # No Mono or Gecko: the program needs neither, and their installers would ask.
+  WINEDLLOVERRIDES="mscoree,mshtml=" inLocale wineboot -i >/dev/null 2>&1 </dev/null
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wineserver -w
   touch "$prefix/.prepared"

@@ -30,7 +30,7 @@ struct ClickOptions {
 void runCase(const Program& program, const Case& c, const ClickOptions& options);
 
 // Tab and Shift+Tab around the cycle, Enter starting nothing, Tab into 编辑框2 keeping its
-// selection.
+// selection, modifiers that match no rule, and the focus kept while another window is active.
 void checkKeyboard(const Program& program);
 
 // Clicks many times with messages and checks that the process holds no more handles, window

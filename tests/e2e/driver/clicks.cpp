@@ -95,6 +95,7 @@ void runCase(const Program& program, const Case& c, const ClickOptions& options)
       "line " + std::to_string(c.line) + " (" + c.button + " " +
       (c.inputSource.size() > 60 ? c.inputSource.substr(0, 60) + "..." : c.inputSource) + ")";
   setWindowText(program.edit2(), kMarker);
+  const ULONGLONG started = GetTickCount64();
   const std::wstring input = widen(c.input);
   setWindowText(program.edit1(), input, 30000);
   const auto typed = windowText(program.edit1(), 30000);
@@ -120,6 +121,9 @@ void runCase(const Program& program, const Case& c, const ClickOptions& options)
     if (result && *result != kMarker) break;
     Sleep(5);
   }
+  if (input.size() > 10000)
+    note(who + ": " + std::to_string(input.size()) + " characters typed, converted and read in " +
+         std::to_string(GetTickCount64() - started) + " ms");
   // A late box or a second write would show up here.
   Sleep(options.tryClickThroughBox ? 300 : 0);
   check(!findTopLevel(program.process.dwProcessId, L"#32770", kBoxCaption),
@@ -131,6 +135,13 @@ void runCase(const Program& program, const Case& c, const ClickOptions& options)
                                               std::to_string(c.positions.size()));
   check(narrow(*result) == c.result,
         who + ": result \"" + narrow(*result) + "\", expected \"" + c.result + "\"");
+
+  // A clicked button keeps the focus; after a message box the window gets it back on activation.
+  if (options.click != ClickWay::postedClick) {
+    activate(program);
+    check(threadFocus(program.process.dwThreadId).hwndFocus == button,
+          who + ": the clicked button does not have the focus afterwards");
+  }
 }
 
 }  // namespace hexdec::e2e

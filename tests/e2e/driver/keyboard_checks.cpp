@@ -23,7 +23,10 @@ std::string nameOf(int index) { return index < 0 ? "no control" : kNames[index];
 // Presses the key and waits until the focus reaches the expected control.
 void stepAndCheck(const Program& program, bool shift, int expected) {
   const int from = focusIndex(program);
-  pressKey(VK_TAB, shift);
+  if (shift)
+    pressKey(VK_TAB, {VK_SHIFT});
+  else
+    pressKey(VK_TAB);
   waitFor(3000, [&] { return focusIndex(program) == expected; });
   check(focusIndex(program) == expected,
         std::string(shift ? "Shift+Tab" : "Tab") + " from " + nameOf(from) + " went to " +
@@ -58,8 +61,43 @@ void checkEnter(const Program& program, int at) {
   check(focusIndex(program) == next,
         "after Enter and Tab on " + nameOf(at) + " the focus is on " + nameOf(focusIndex(program)));
   check(windowText(program.edit2()) == marker, "Enter on " + nameOf(at) + " changed 编辑框2");
-  pressKey(VK_TAB, true);
+  pressKey(VK_TAB, {VK_SHIFT});
   waitFor(3000, [&] { return focusIndex(program) == at; });
+}
+
+// A rule holds only with exactly its modifiers: Ctrl+Tab moves nothing and Shift+Esc closes
+// nothing. The plain Tab after each shows that it has been handled.
+void checkOtherModifiers(const Program& program) {
+  focusByTab(program, program.edit1());
+  pressKey(VK_TAB, {VK_CONTROL});
+  pressKey(VK_TAB);
+  waitFor(3000, [&] { return focusIndex(program) != 0; });
+  check(focusIndex(program) == 1,
+        "after Ctrl+Tab and Tab from 编辑框1 the focus is on " + nameOf(focusIndex(program)));
+  pressKey(VK_ESCAPE, {VK_SHIFT});
+  pressKey(VK_TAB);
+  waitFor(3000, [&] { return focusIndex(program) != 1; });
+  check(WaitForSingleObject(program.process.hProcess, 0) == WAIT_TIMEOUT,
+        "Shift+Esc closed the window");
+  check(focusIndex(program) == 2,
+        "after Shift+Esc and Tab from 编辑框2 the focus is on " + nameOf(focusIndex(program)));
+}
+
+// Turning to another window and back gives the focus back to the control that had it.
+void checkFocusKeptAcrossSwitch(const Program& program) {
+  focusByTab(program, program.controls[2]);
+  const HWND other = CreateWindowExW(0, L"STATIC", L"另一个窗口", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                     0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  const bool away = waitFor(5000, [&] { return GetForegroundWindow() == other; });
+  check(away, "another window did not come to the foreground");
+  check(threadFocus(program.process.dwThreadId).hwndActive != program.main,
+        "the main window stayed active behind another window");
+  activate(program);
+  check(threadFocus(program.process.dwThreadId).hwndFocus == program.controls[2],
+        "after turning away and back the focus is on " + nameOf(focusIndex(program)) +
+            ", not on 转16进制");
+  DestroyWindow(other);
 }
 
 }  // namespace
@@ -86,6 +124,8 @@ void checkKeyboard(const Program& program) {
     focusByTab(program, program.controls[at]);
     checkEnter(program, at);
   }
+  checkOtherModifiers(program);
+  checkFocusKeptAcrossSwitch(program);
 }
 
 }  // namespace hexdec::e2e

@@ -59,6 +59,14 @@ std::wstring className(HWND window) {
   return name;
 }
 
+void pumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 GUITHREADINFO threadFocus(DWORD thread) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -93,12 +101,12 @@ void send(std::vector<INPUT> inputs) {
 
 }  // namespace
 
-void pressKey(WORD key, bool shift) {
+void pressKey(WORD key, std::initializer_list<WORD> held) {
   std::vector<INPUT> inputs;
-  if (shift) inputs.push_back(keyInput(VK_SHIFT, false));
+  for (WORD modifier : held) inputs.push_back(keyInput(modifier, false));
   inputs.push_back(keyInput(key, false));
   inputs.push_back(keyInput(key, true));
-  if (shift) inputs.push_back(keyInput(VK_SHIFT, true));
+  for (WORD modifier : held) inputs.push_back(keyInput(modifier, true));
   send(inputs);
 }
 

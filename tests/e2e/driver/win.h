@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -22,12 +23,16 @@ class Deadline {
   ULONGLONG end_;
 };
 
+// Handles the messages of the driver's own windows, if it has any.
+void pumpMessages();
+
 // Waits, polling every few milliseconds, until `ready` holds; false at the deadline.
 template <class Ready>
 bool waitFor(DWORD milliseconds, Ready ready) {
   const Deadline deadline(milliseconds);
   while (!ready()) {
     if (deadline.passed()) return false;
+    pumpMessages();
     Sleep(5);
   }
   return true;
@@ -43,7 +48,8 @@ std::wstring className(HWND window);
 GUITHREADINFO threadFocus(DWORD thread);
 
 // Real input, as a user's keyboard and mouse give it.
-void pressKey(WORD key, bool shift = false);
+// Presses and releases the key while holding the modifier keys.
+void pressKey(WORD key, std::initializer_list<WORD> held = {});
 void clickAt(POINT screen);
 POINT centreOf(HWND window);
 
