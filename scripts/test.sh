@@ -12,3 +12,5 @@ for preset in native sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+bash scripts/test-windows.sh
