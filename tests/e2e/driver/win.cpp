@@ -1,5 +1,7 @@
 #include "win.h"
 
+#include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "report.h"
@@ -37,12 +39,15 @@ std::optional<std::wstring> windowText(HWND window, DWORD milliseconds) {
   DWORD_PTR length = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, milliseconds, &length))
     return std::nullopt;
-  std::vector<wchar_t> buffer(length + 1);
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), LPARAM(buffer.data()), SMTO_NORMAL,
-                           milliseconds, &copied))
-    return std::nullopt;
-  return std::wstring(buffer.data(), copied);
+  // The text may grow between the two messages: a text that fills the buffer is read again.
+  for (std::size_t capacity = length + 64;; capacity *= 2) {
+    std::vector<wchar_t> buffer(capacity);
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), LPARAM(buffer.data()), SMTO_NORMAL,
+                             milliseconds, &copied))
+      return std::nullopt;
+    if (copied + 1 < capacity) return std::wstring(buffer.data(), copied);
+  }
 }
 
 void setWindowText(HWND window, const std::wstring& text, DWORD milliseconds) {
@@ -51,6 +56,54 @@ void setWindowText(HWND window, const std::wstring& text, DWORD milliseconds) {
                            &done) ||
       !done)
     fatal("WM_SETTEXT of " + std::to_string(text.size()) + " characters was not done");
+}
+
+namespace {
+
+void putOnClipboard(const std::wstring& text) {
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!memory) fatal("no memory for the clipboard");
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!waitFor(5000, [] { return OpenClipboard(nullptr) != FALSE; }))
+    fatal("cannot open the clipboard");
+  EmptyClipboard();
+  const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!set) fatal("cannot put a text on the clipboard");
+}
+
+std::optional<std::wstring> takeFromClipboard() {
+  if (!waitFor(5000, [] { return OpenClipboard(nullptr) != FALSE; })) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    const auto* characters = static_cast<const wchar_t*>(GlobalLock(data));
+    text = std::wstring(characters, wcsnlen(characters, GlobalSize(data) / sizeof(wchar_t)));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace
+
+void pasteText(HWND edit, const std::wstring& text, DWORD milliseconds) {
+  putOnClipboard(text);
+  setWindowText(edit, L"");
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(edit, WM_PASTE, 0, 0, SMTO_NORMAL, milliseconds, &ignored))
+    fatal("pasting " + std::to_string(text.size()) + " characters took too long");
+}
+
+std::optional<std::wstring> copiedText(HWND edit, DWORD milliseconds) {
+  putOnClipboard(L"");
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(edit, EM_SETSEL, 0, -1, SMTO_NORMAL, milliseconds, &ignored) ||
+      !SendMessageTimeoutW(edit, WM_COPY, 0, 0, SMTO_NORMAL, milliseconds, &ignored) ||
+      !SendMessageTimeoutW(edit, EM_SETSEL, 0, 0, SMTO_NORMAL, milliseconds, &ignored))
+    return std::nullopt;
+  return takeFromClipboard();
 }
 
 std::wstring className(HWND window) {

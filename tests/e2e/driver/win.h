@@ -44,6 +44,13 @@ std::optional<std::wstring> windowText(HWND window, DWORD milliseconds = 5000);
 void setWindowText(HWND window, const std::wstring& text, DWORD milliseconds = 5000);
 std::wstring className(HWND window);
 
+// Replaces the text of an edit box of another process as a user pasting it would: through the
+// clipboard and WM_PASTE. Wine cannot carry a message with megabytes of text between processes.
+void pasteText(HWND edit, const std::wstring& text, DWORD milliseconds);
+
+// The whole text of an edit box of another process, copied through the clipboard.
+std::optional<std::wstring> copiedText(HWND edit, DWORD milliseconds);
+
 // The focus and the active window of a user-interface thread.
 GUITHREADINFO threadFocus(DWORD thread);
 
