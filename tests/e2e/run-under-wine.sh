@@ -2,20 +2,28 @@
 # Runs the end-to-end driver under Wine, in a virtual X display of its own.
 # Usage: run-under-wine.sh <prefix> <locale> <width>x<height> <driver.exe> <program.exe>
 #                          <ANSI code page> <mode> <cases.tsv> [driver arguments...]
-# Wine takes its ANSI code page from the locale's name (zh_CN.UTF-8: 936, en_US.UTF-8: 1252);
-# the driver checks that it got the one expected.
+# Wine takes its ANSI code page from the locale's name (zh_CN.UTF-8: 936, en_US.UTF-8: 1252),
+# also where the locale is not installed; the driver checks that it got the one expected.
 set -euo pipefail
 prefix=$1 locale=$2 screen=$3
 shift 3
-
-if [ -z "${HEXDEC_E2E_DISPLAY_READY:-}" ]; then
-  exec env HEXDEC_E2E_DISPLAY_READY=1 xvfb-run -a -s "-screen 0 ${screen}x24" \
-    bash "$0" "$prefix" "$locale" "$screen" "$@"
-fi
-
 export WINEPREFIX=$prefix WINEDEBUG=-all
 # Only Wine sees the locale: the shell itself need not have it installed.
 inLocale() { LC_ALL=$locale "$@"; }
+
+# A display of its own, of the given size: the driver checks the centring against it.
+display=99
+while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+[ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start on :$display" >&2; exit 1; }
+export DISPLAY=":$display"
 
 # The prefix is made once. Without a window manager, Wine waits about 2 s whenever a managed
 # window is hidden (every dismissed message box); unmanaged windows avoid that.
@@ -30,7 +38,6 @@ if [ ! -f "$prefix/.prepared" ]; then
 fi
 
 # A persistent server and a booted session, so that the driver does not wait on Wine's helpers.
-trap 'wineserver -k 2>/dev/null || true' EXIT
 inLocale wineserver -p
 inLocale wineboot >/dev/null 2>&1 </dev/null
 

@@ -58,7 +58,8 @@ void clickThroughBox(const Program& program, HWND box, HWND otherButton, const s
   clickAt(centreOf(otherButton));
   Sleep(300);
   check(IsWindow(box) && IsWindowVisible(box), who + ": the click closed the message box");
-  check(!IsWindowEnabled(program.main), who + ": the main window was enabled by the click");
+  check(!IsWindowEnabled(program.main),
+        who + ": the main window takes input under the message box");
   const auto shown = windowText(program.edit2());
   check(shown == std::wstring(kMarker), who + ": a click through the box wrote 编辑框2");
 }
