@@ -24,27 +24,16 @@ Program::~Program() {
 }
 
 HWND findTopLevel(DWORD process, const wchar_t* windowClass, const wchar_t* caption) {
-  struct Search {
-    DWORD process;
-    const wchar_t* windowClass;
-    const wchar_t* caption;
-    HWND found;
-  } search{process, windowClass, caption, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s.process || !IsWindowVisible(window)) return TRUE;
-        if (s.windowClass && className(window) != s.windowClass) return TRUE;
-        wchar_t text[64] = {};
-        GetWindowTextW(window, text, 64);
-        if (std::wstring(text) != s.caption) return TRUE;
-        s.found = window;
-        return FALSE;
-      },
-      LPARAM(&search));
-  return search.found;
+  for (HWND window : topLevelWindows()) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != process || !IsWindowVisible(window)) continue;
+    if (windowClass && className(window) != windowClass) continue;
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    if (std::wstring(text) == caption) return window;
+  }
+  return nullptr;
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include "checks.h"
 #include "report.h"
+#include "win.h"
 
 namespace hexdec::e2e {
 namespace {
@@ -37,27 +38,13 @@ DWORD handleCountFromProcessList(DWORD id) {
 // Every window of the process, top-level and child: a leaked message box or control shows here
 // even where the system does not count USER objects.
 DWORD windowCount(DWORD id) {
-  struct Count {
-    DWORD id, windows;
-  } count{id, 0};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& c = *reinterpret_cast<Count*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != c.id) return TRUE;
-        ++c.windows;
-        EnumChildWindows(
-            window,
-            [](HWND, LPARAM inner) -> BOOL {
-              ++*reinterpret_cast<DWORD*>(inner);
-              return TRUE;
-            },
-            LPARAM(&c.windows));
-        return TRUE;
-      },
-      LPARAM(&count));
-  return count.windows;
+  DWORD windows = 0;
+  for (HWND window : topLevelWindows()) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == id) windows += 1 + DWORD(descendantsOf(window).size());
+  }
+  return windows;
 }
 
 Usage measure(const Program& program) {

@@ -106,6 +106,27 @@ std::optional<std::wstring> copiedText(HWND edit, DWORD milliseconds) {
   return takeFromClipboard();
 }
 
+namespace {
+
+BOOL CALLBACK collect(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> topLevelWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(collect, LPARAM(&windows));
+  return windows;
+}
+
+std::vector<HWND> descendantsOf(HWND window) {
+  std::vector<HWND> windows;
+  EnumChildWindows(window, collect, LPARAM(&windows));
+  return windows;
+}
+
 std::wstring className(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);

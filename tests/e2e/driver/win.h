@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace hexdec::e2e {
 
@@ -43,6 +44,10 @@ bool waitFor(DWORD milliseconds, Ready ready) {
 std::optional<std::wstring> windowText(HWND window, DWORD milliseconds = 5000);
 void setWindowText(HWND window, const std::wstring& text, DWORD milliseconds = 5000);
 std::wstring className(HWND window);
+
+// Every top-level window of the desktop, and every descendant of a window.
+std::vector<HWND> topLevelWindows();
+std::vector<HWND> descendantsOf(HWND window);
 
 // Replaces the text of an edit box of another process as a user pasting it would: through the
 // clipboard and WM_PASTE. Wine cannot carry a message with megabytes of text between processes.
