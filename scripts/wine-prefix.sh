@@ -16,8 +16,13 @@ for option in "$@"; do
   esac
 done
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+if [ "$persistent" = yes ]; then
+  # Started before any other Wine command, which would start a server of its own; it spares each
+  # test the wait for Wine's helper processes.
+  wineserver -p </dev/null >/dev/null 2>&1
+fi
+if [ ! -f "$WINEPREFIX/.hexdec-prepared" ]; then
   # No Mono or Gecko: the program needs neither, and their installers would ask.
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init </dev/null >/dev/null 2>&1
   link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
@@ -25,12 +30,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine reg add "$link" /v "$font" /t REG_MULTI_SZ /d "wqy-zenhei.ttc,WenQuanYi Zen Hei" /f \
       </dev/null >/dev/null 2>&1
   done
+  # The title-bar buttons are drawn with Marlett, which this Wine does not find on its own.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  touch "$WINEPREFIX/.hexdec-prepared"
 fi
 if [ "$unmanaged" = yes ]; then
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
 fi
-if [ "$persistent" = yes ]; then
-  # Started once, so that each test does not wait for Wine's helper processes.
-  wineserver -p </dev/null >/dev/null 2>&1
-  wineboot </dev/null >/dev/null 2>&1
-fi
+wineboot </dev/null >/dev/null 2>&1
