@@ -25,21 +25,10 @@ for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; d
 [ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start on :$display" >&2; exit 1; }
 export DISPLAY=":$display"
 
-# The prefix is made once. Without a window manager, Wine waits about 2 s whenever a managed
-# window is hidden (every dismissed message box); unmanaged windows avoid that.
-if [ ! -f "$prefix/.prepared" ]; then
-  rm -rf "$prefix"
-  mkdir -p "$(dirname "$prefix")"
-  # No Mono or Gecko: the program needs neither, and their installers would ask.
-  WINEDLLOVERRIDES="mscoree,mshtml=" inLocale wineboot -i >/dev/null 2>&1 </dev/null
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wineserver -w
-  touch "$prefix/.prepared"
-fi
-
-# A persistent server and a booted session, so that the driver does not wait on Wine's helpers.
-inLocale wineserver -p
-inLocale wineboot >/dev/null 2>&1 </dev/null
+# The prefix is made once, with unmanaged windows: without a window manager Wine waits about 2 s
+# whenever a managed window is hidden (every dismissed message box). A persistent server and a
+# booted session spare the driver the wait for Wine's helper processes.
+inLocale bash "$(dirname "$0")/../../scripts/wine-prefix.sh" --unmanaged --persistent
 
 driver=$1 program=$(winepath -w "$2") codepage=$3 mode=$4 cases=$(winepath -w "$5")
 shift 5

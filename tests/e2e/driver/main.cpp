@@ -80,6 +80,7 @@ int main() {
             std::to_string(codePage));
     note("ANSI code page " + std::to_string(GetACP()));
     const std::vector<Case> cases = readCases(narrow(argv[4]));
+    if (cases.empty()) fatal("no cases in " + narrow(argv[4]));
 
     Program program;
     startProgram(argv[1], program);
