@@ -13,4 +13,5 @@ for preset in native sanitize; do
   ctest --preset "$preset"
 done
 
+bash scripts/test-windows.sh
 bash scripts/test-fuzz.sh

@@ -1,0 +1,4 @@
+#pragma once
+
+// Shared by the resource script and the program.
+#define HEXDEC_ICON 1
