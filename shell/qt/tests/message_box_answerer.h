@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace hexdec {
+
+// Answers every message box the application shows, as soon as its event loop runs, by clicking
+// its first button; records what each box showed and what `watched` held meanwhile. `whileShown`
+// runs once, while the first box is shown, before it is answered.
+class MessageBoxAnswerer {
+ public:
+  struct Shown {
+    QString title, text;
+    qsizetype buttons;
+    QMessageBox::Icon icon;
+    Qt::WindowModality modality;
+    bool hasParent;
+    QString watchedText;
+  };
+
+  explicit MessageBoxAnswerer(const QLineEdit* watched = nullptr,
+                              std::function<void()> whileShown = {})
+      : watched_(watched), whileShown_(std::move(whileShown)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+    timer_.start(0);
+  }
+
+  const std::vector<Shown>& shown() const { return shown_; }
+
+ private:
+  void answer() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible() || box->property("answered").toBool()) return;
+    box->setProperty("answered", true);
+    shown_.push_back({box->windowTitle(), box->text(), box->buttons().size(), box->icon(),
+                      box->windowModality(), box->parent() != nullptr,
+                      watched_ != nullptr ? watched_->text() : QString()});
+    if (whileShown_) std::exchange(whileShown_, {})();
+    if (!box->buttons().isEmpty()) box->buttons().front()->click();
+  }
+
+  const QLineEdit* watched_;
+  std::function<void()> whileShown_;
+  std::vector<Shown> shown_;
+  QTimer timer_;
+};
+
+}  // namespace hexdec
