@@ -12,7 +12,7 @@
 
 namespace hexdec {
 
-// Answers every message box the application shows, as soon as its event loop runs, by clicking
+// Answers every message box the application shows, as soon as an event loop runs, by clicking
 // its first button; records what each box showed and what `watched` held meanwhile. `whileShown`
 // runs once, while the first box is shown, before it is answered.
 class MessageBoxAnswerer {
@@ -37,14 +37,21 @@ class MessageBoxAnswerer {
 
  private:
   void answer() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible() || box->property("answered").toBool()) return;
-    box->setProperty("answered", true);
-    shown_.push_back({box->windowTitle(), box->text(), box->buttons().size(), box->icon(),
-                      box->windowModality(), box->parent() != nullptr,
-                      watched_ != nullptr ? watched_->text() : QString()});
-    if (whileShown_) std::exchange(whileShown_, {})();
-    if (!box->buttons().isEmpty()) box->buttons().front()->click();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QMessageBox*>(window);
+      if (box == nullptr || !box->isVisible() || box->property("answered").toBool()) continue;
+      box->setProperty("answered", true);
+      shown_.push_back({box->windowTitle(), box->text(), box->buttons().size(), box->icon(),
+                        box->windowModality(), box->parent() != nullptr,
+                        watched_ != nullptr ? watched_->text() : QString()});
+      // Outside this timer's handler, so that the polling goes on should `whileShown` bring
+      // another box.
+      QTimer::singleShot(0, box, [this, box] {
+        if (whileShown_) std::exchange(whileShown_, {})();
+        if (!box->buttons().isEmpty()) box->buttons().front()->click();
+      });
+      return;
+    }
   }
 
   const QLineEdit* watched_;
