@@ -12,7 +12,7 @@ for group in "${groups[@]}"; do
                        googletest libgtest-dev libbenchmark-dev) ;;
     windows) packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
                         wine wine64 fonts-wine xvfb x11-apps imagemagick fonts-wqy-zenhei) ;;
-    qt) packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev libglib2.0-0) ;;
+    qt) packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev libglib2.0-0 fonts-wqy-zenhei) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
