@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "shell/qt/tests/e2e_cases.h"
 #include "shell/qt/tests/message_box_answerer.h"
 
 namespace hexdec {
@@ -140,43 +141,47 @@ void MainWindowTest::isBuiltFromTheDescription() {
   QCOMPARE(window_->frameGeometry().topLeft(), screen.topLeft() + QPoint(origin.x, origin.y));
 }
 
+// Rows of the conversion tables, in the format every window's table of cases is written in.
+constexpr char16_t kCases[] =
+    uR"(
+转16进制	""	-	0
+转16进制	"255"	-	FF
+转16进制	"4294967297"	-	1
+转16进制	"9223372036854774784"	-	FFFFFC00
+转16进制	"-5"	1	FFFFFFFB
+转16进制	"12a3"	3	C
+转16进制	"1e3"	2	3E8
+转16进制	"-1.9"	1	FFFFFFFF
+转16进制	"１２"	1	C
+转16进制	"　12"	1	C
+转16进制	"FF"	1	0
+转16进制	"華"	1	0
+转16进制	300 x "F"	1	0
+转10进制	""	-	0
+转10进制	"ff"	-	255
+转10进制	"80000000"	-	-2147483648
+转10进制	"123456789ABCDEF01"	-	-1412567295
+转10进制	300 x "F"	-	-1
+转10进制	"1" + 256 x "0"	-	0
+转10进制	" 12"	1	18
+转10进制	"-1.9"	1,3	265
+转10进制	"１２"	1-4	0
+转10进制	"華"	1	10
+转10进制	"1華"	2	266
+转10进制	"圖"	1	13
+转10进制	"1\uD83D\uDE00"	2	16	an emoji: one '?' in code page 936
+)";
+
 void MainWindowTest::clicksGiveTheTableResults_data() {
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("button");
   QTest::addColumn<int>("messages");
   QTest::addColumn<QString>("result");
-  const auto row = [](const char* name, const QString& input, const char* button, int messages,
-                      const char* result) {
-    QTest::newRow(name) << input << QString::fromUtf8(button) << messages
-                        << QString::fromUtf8(result);
-  };
-  const auto u = [](const char* utf8) { return QString::fromUtf8(utf8); };
-  row("dec empty", u(""), "转16进制", 0, "0");
-  row("dec 255", u("255"), "转16进制", 0, "FF");
-  row("dec 4294967297", u("4294967297"), "转16进制", 0, "1");
-  row("dec 9223372036854774784", u("9223372036854774784"), "转16进制", 0, "FFFFFC00");
-  row("dec -5", u("-5"), "转16进制", 1, "FFFFFFFB");
-  row("dec 12a3", u("12a3"), "转16进制", 1, "C");
-  row("dec 1e3", u("1e3"), "转16进制", 1, "3E8");
-  row("dec -1.9", u("-1.9"), "转16进制", 1, "FFFFFFFF");
-  row("dec full-width 12", u("１２"), "转16进制", 1, "C");
-  row("dec ideographic space 12", u("　12"), "转16进制", 1, "C");
-  row("dec FF", u("FF"), "转16进制", 1, "0");
-  row("dec 華", u("華"), "转16进制", 1, "0");
-  row("dec 300 F", QString(300, u'F'), "转16进制", 1, "0");
-  row("hex empty", u(""), "转10进制", 0, "0");
-  row("hex ff", u("ff"), "转10进制", 0, "255");
-  row("hex 80000000", u("80000000"), "转10进制", 0, "-2147483648");
-  row("hex 123456789ABCDEF01", u("123456789ABCDEF01"), "转10进制", 0, "-1412567295");
-  row("hex 300 F", QString(300, u'F'), "转10进制", 0, "-1");
-  row("hex 1 and 256 zeros", u("1") + QString(256, u'0'), "转10进制", 0, "0");
-  row("hex space 12", u(" 12"), "转10进制", 1, "18");
-  row("hex -1.9", u("-1.9"), "转10进制", 2, "265");
-  row("hex full-width 12", u("１２"), "转10进制", 4, "0");
-  row("hex 華", u("華"), "转10进制", 1, "10");
-  row("hex 1華", u("1華"), "转10进制", 1, "266");
-  row("hex 圖", u("圖"), "转10进制", 1, "13");
-  row("hex emoji after 1", u("1😀"), "转10进制", 1, "16");
+  for (const E2eCase& c : parseE2eCases(kCases)) {
+    const QString name =
+        QStringLiteral("line %1: %2 %3").arg(c.line).arg(c.button, c.input.left(20));
+    QTest::newRow(name.toUtf8().constData()) << c.input << c.button << c.messages << c.result;
+  }
 }
 
 void MainWindowTest::clicksGiveTheTableResults() {
