@@ -6,6 +6,7 @@
 #include <cfenv>
 #include <new>
 
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -86,6 +87,17 @@ class ProgramTest : public QObject {
     QCOMPARE(shown.text.contains(QStringLiteral("123456789")), sizeKnown);
     QCOMPARE(shown.buttons, 1);
     QVERIFY(!shown.hasParent);
+  }
+
+  void theProgramIgnoresItsCommandLine() {
+    // An option Qt would act on, and fail with, if the program handed it the command line.
+    QProcess program;
+    program.start(QStringLiteral(HEXDEC_PROGRAM),
+                  {QStringLiteral("-platform"), QStringLiteral("nonexistent")});
+    QVERIFY(program.waitForStarted());
+    QVERIFY2(!program.waitForFinished(2000), program.readAllStandardError().constData());
+    program.kill();
+    program.waitForFinished();
   }
 
   void startsWithTheDefaultFloatingPointState() {
