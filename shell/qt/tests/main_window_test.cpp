@@ -15,8 +15,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "shell/qt/tests/e2e_cases.h"
 #include "shell/qt/tests/message_box_answerer.h"
+#include "tests/e2e/case_table.h"
 
 namespace hexdec {
 
@@ -141,46 +141,21 @@ void MainWindowTest::isBuiltFromTheDescription() {
   QCOMPARE(window_->frameGeometry().topLeft(), screen.topLeft() + QPoint(origin.x, origin.y));
 }
 
-// Rows of the conversion tables, in the format every window's table of cases is written in.
-constexpr char16_t kCases[] =
-    uR"(
-转16进制	""	-	0
-转16进制	"255"	-	FF
-转16进制	"4294967297"	-	1
-转16进制	"9223372036854774784"	-	FFFFFC00
-转16进制	"-5"	1	FFFFFFFB
-转16进制	"12a3"	3	C
-转16进制	"1e3"	2	3E8
-转16进制	"-1.9"	1	FFFFFFFF
-转16进制	"１２"	1	C
-转16进制	"　12"	1	C
-转16进制	"FF"	1	0
-转16进制	"華"	1	0
-转16进制	300 x "F"	1	0
-转10进制	""	-	0
-转10进制	"ff"	-	255
-转10进制	"80000000"	-	-2147483648
-转10进制	"123456789ABCDEF01"	-	-1412567295
-转10进制	300 x "F"	-	-1
-转10进制	"1" + 256 x "0"	-	0
-转10进制	" 12"	1	18
-转10进制	"-1.9"	1,3	265
-转10进制	"１２"	1-4	0
-转10进制	"華"	1	10
-转10进制	"1華"	2	266
-转10进制	"圖"	1	13
-转10进制	"1\uD83D\uDE00"	2	16	an emoji: one '?' in code page 936
-)";
-
 void MainWindowTest::clicksGiveTheTableResults_data() {
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("button");
   QTest::addColumn<int>("messages");
   QTest::addColumn<QString>("result");
-  for (const E2eCase& c : parseE2eCases(kCases)) {
+  const std::vector<e2e::Case> cases = e2e::readCases(CASES_PATH);
+  QVERIFY2(cases.size() >= 50, CASES_PATH);
+  for (const e2e::Case& c : cases) {
     const QString name =
-        QStringLiteral("line %1: %2 %3").arg(c.line).arg(c.button, c.input.left(20));
-    QTest::newRow(name.toUtf8().constData()) << c.input << c.button << c.messages << c.result;
+        QStringLiteral("line %1: %2 %3")
+            .arg(c.line)
+            .arg(QString::fromStdString(c.button), QString::fromStdString(c.inputSource).left(24));
+    QTest::newRow(name.toUtf8().constData())
+        << QString::fromStdU16String(c.input) << QString::fromStdString(c.button)
+        << int(c.positions.size()) << QString::fromStdString(c.result);
   }
 }
 
