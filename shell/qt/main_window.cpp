@@ -3,12 +3,17 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 
 #include "shell/qt/edit_box.h"
 #include "shell/qt/out_of_memory.h"
+
+// The icon is a resource of this static library, which only an explicit call links in; the call
+// has to be made outside any namespace.
+static void initialiseResources() { Q_INIT_RESOURCE(hexdec); }
 
 namespace hexdec {
 namespace {
@@ -78,7 +83,9 @@ MainWindow::MainWindow(ClickRunner runClick)
       controls_(buildControls(*this)),
       bridge_(editBox(controls_, 0), editBox(controls_, 1)),
       runClick_(std::move(runClick)) {
+  initialiseResources();
   setWindowTitle(utf8(kWindowDescription.caption));
+  setWindowIcon(QIcon(QStringLiteral(":/hexdec.ico")));
   setFixedSize(kWindowDescription.outerWidth - 2 * kFrameSide,
                kWindowDescription.outerHeight - kTitleBar - kFrameSide);
   for (std::size_t i = 0; i < controls_.size(); ++i) {

@@ -106,6 +106,7 @@ void MainWindowTest::startsEmptyAndActiveWithTheCaretInTheFirstBox() {
 
 void MainWindowTest::isBuiltFromTheDescription() {
   QCOMPARE(window_->windowTitle(), QString::fromUtf8("十六进制十进制转换器"));
+  QCOMPARE(window_->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
   // Children in description order, at their places, with their texts.
   const QList<QWidget*> children = window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   QCOMPARE(children.size(), 4);
