@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "conversion/click.h"
 #include "conversion/integer_format.h"
 #include "conversion/real_rules.h"
 #include "conversion/text_rules.h"
@@ -18,12 +19,7 @@ Text decimalTextToHexText(const Text& input, const ReportPosition& report) {
 }
 
 void convertDecimalToHex(ControlBridge& bridge) {
-  // One read serves the scan and the value: the box cannot change during a click, and reading it
-  // again at every byte would make a long paste cost quadratic time.
-  const Text input = bridge.readText(EditBox::编辑框1);
-  const Text result =
-      decimalTextToHexText(input, [&bridge](Integer) { bridge.showMessage(kInputErrorMessage); });
-  bridge.writeText(EditBox::编辑框2, result);
+  runConversionClick(bridge, decimalTextToHexText);
 }
 
 }  // namespace hexdec

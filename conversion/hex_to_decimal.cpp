@@ -1,5 +1,6 @@
 #include "conversion/hex_to_decimal.h"
 
+#include "conversion/click.h"
 #include "conversion/integer_format.h"
 #include "conversion/real_rules.h"
 #include "conversion/text_rules.h"
@@ -35,12 +36,7 @@ Text hexTextToDecimalText(const Text& input, const ReportPosition& report) {
 }
 
 void convertHexToDecimal(ControlBridge& bridge) {
-  // The box cannot change during a click (the message box is task-modal), so one read serves the
-  // whole scan; reading it again at every byte would make a long paste cost quadratic time.
-  const Text input = bridge.readText(EditBox::编辑框1);
-  const Text result =
-      hexTextToDecimalText(input, [&bridge](Integer) { bridge.showMessage(kInputErrorMessage); });
-  bridge.writeText(EditBox::编辑框2, result);
+  runConversionClick(bridge, hexTextToDecimalText);
 }
 
 }  // namespace hexdec

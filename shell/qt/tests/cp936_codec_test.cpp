@@ -8,52 +8,29 @@
 #include <vector>
 
 #include "conversion/control_bridge.h"
+#include "shell/tests/typed_text_table.h"
 
 namespace hexdec {
 namespace {
 
-struct TypedText {
-  QString units;
-  Text bytes;
-  std::string what;
-};
-
-std::vector<unsigned> hexNumbers(const std::string& field, int digits) {
-  std::vector<unsigned> numbers;
-  std::istringstream in(field);
-  std::string word;
-  while (in >> word) {
-    for (std::size_t i = 0; i < word.size(); i += static_cast<std::size_t>(digits)) {
-      numbers.push_back(static_cast<unsigned>(std::stoul(word.substr(i, digits), nullptr, 16)));
-    }
-  }
-  return numbers;
+// The rows of the table of typed texts that every window's bridge is checked against.
+std::vector<testing::TypedText> typedTexts() {
+  std::ifstream file(TYPED_TEXTS_PATH);
+  std::stringstream content;
+  content << file.rdbuf();
+  return testing::parseTypedTexts(content.str());
 }
 
-// The rows of the table of typed texts that every window's bridge is checked against.
-std::vector<TypedText> typedTexts() {
-  std::ifstream file(TYPED_TEXTS_PATH);
-  std::vector<TypedText> rows;
-  std::string line;
-  while (std::getline(file, line)) {
-    if (line.empty() || line.front() == '#') continue;
-    std::istringstream fields(line);
-    std::string units, bytes, what;
-    std::getline(fields, units, '\t');
-    std::getline(fields, bytes, '\t');
-    std::getline(fields, what);
-    TypedText row{{}, {}, what};
-    for (unsigned unit : hexNumbers(units, 4)) row.units.append(QChar(static_cast<char16_t>(unit)));
-    for (unsigned byte : hexNumbers(bytes, 2)) row.bytes.push_back(static_cast<char>(byte));
-    rows.push_back(row);
-  }
-  return rows;
+QString qString(const std::u16string& units) {
+  return QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size()));
 }
 
 TEST(ToCodePage936, GivesTheBytesOfEveryTypedText) {
   const auto rows = typedTexts();
   ASSERT_GE(rows.size(), 10u) << "cannot read " << TYPED_TEXTS_PATH;
-  for (const TypedText& row : rows) EXPECT_EQ(toCodePage936(row.units), row.bytes) << row.what;
+  for (const auto& row : rows) {
+    EXPECT_EQ(toCodePage936(qString(row.units)), row.bytes) << row.what;
+  }
 }
 
 TEST(ToCodePage936, EndsAtAZeroCharacter) {
@@ -74,9 +51,9 @@ TEST(ToCodePage936, ReplacesEachCharacterOfALongTextOnce) {
 }
 
 TEST(FromCodePage936, GivesBackEveryTypedTextThatHasACodePage936Form) {
-  for (const TypedText& row : typedTexts()) {
+  for (const auto& row : typedTexts()) {
     if (row.bytes.find('?') == Text::npos) {
-      EXPECT_EQ(fromCodePage936(row.bytes), row.units) << row.what;
+      EXPECT_EQ(fromCodePage936(row.bytes), qString(row.units)) << row.what;
     }
   }
   EXPECT_EQ(fromCodePage936(kInputErrorMessage), QString::fromUtf8("您输入的数据有误"));

@@ -2,57 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "shell/tests/typed_text_table.h"
 #include "typed_texts.h"
 
 namespace hexdec {
 namespace {
 
-struct TypedText {
-  std::wstring units;
-  Text bytes;
-  std::string what;
-};
-
-std::vector<TypedText> typedTexts() {
-  std::vector<TypedText> rows;
-  std::istringstream file(kTypedTexts);
-  std::string line;
-  while (std::getline(file, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    std::string units, bytes, what;
-    std::getline(fields, units, '\t');
-    std::getline(fields, bytes, '\t');
-    std::getline(fields, what);
-    TypedText row{{}, {}, what};
-    std::istringstream unitWords(units);
-    for (std::string word; unitWords >> word;) {
-      row.units += static_cast<wchar_t>(std::stoul(word, nullptr, 16));
-    }
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-      row.bytes += static_cast<char>(std::stoul(bytes.substr(i, 2), nullptr, 16));
-    }
-    rows.push_back(row);
-  }
-  return rows;
-}
+std::wstring wide(const std::u16string& units) { return std::wstring(units.begin(), units.end()); }
 
 TEST(TextEncoding, GivesTheBytesOfEveryTypedText) {
-  const auto rows = typedTexts();
+  const auto rows = testing::parseTypedTexts(kTypedTexts);
   ASSERT_GE(rows.size(), 10U);
-  for (const TypedText& row : rows) {
-    EXPECT_EQ(toCodePage936(row.units), row.bytes) << row.what;
-  }
+  for (const auto& row : rows) EXPECT_EQ(toCodePage936(wide(row.units)), row.bytes) << row.what;
 }
 
 TEST(TextEncoding, WritesBackWhatItReadsForCharactersWithAForm) {
-  for (const TypedText& row : typedTexts()) {
+  for (const auto& row : testing::parseTypedTexts(kTypedTexts)) {
     if (row.bytes.find('?') != Text::npos) continue;
-    EXPECT_EQ(fromCodePage936(row.bytes), row.units) << row.what;
+    EXPECT_EQ(fromCodePage936(row.bytes), wide(row.units)) << row.what;
   }
 }
 
