@@ -1,5 +1,7 @@
 #include "conversion/decimal_magnitude.h"
 
+#include <cstddef>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -15,15 +17,29 @@ constexpr std::int64_t kExponentLimit = 5200;
 
 // significand * 10^exponent when that is an integer below 2^64. With a negative exponent this
 // happens when rounding the 24th digit carried into zeros that stayed in the significand.
-std::optional<UInt128> exactInteger(UInt128 significand, std::int64_t exponent) {
+std::optional<std::uint64_t> exactInteger(UInt128 significand, std::int64_t exponent) {
+  if (exponent > 0) {
+    // From 10^20 on even a significand of 1 is too large.
+    if (significand.high != 0 || exponent >= std::ssize(kExactPowersOfTen)) return std::nullopt;
+    const UInt128 product =
+        multiply64(significand.low, kExactPowersOfTen[static_cast<std::size_t>(exponent)]);
+    if (product.high != 0) return std::nullopt;
+    return product.low;
+  }
+  // A significand up to 10^24 has at most 24 trailing zeros.
+  if (exponent < -24) return std::nullopt;
   for (; exponent < 0; ++exponent) {
     if (divideInPlace(significand, 10) != 0) return std::nullopt;
   }
-  for (; exponent > 0 && significand.high == 0; --exponent) {
-    significand = multiplyAdd(significand, 10, 0);
-  }
   if (significand.high != 0) return std::nullopt;
-  return significand;
+  return significand.low;
+}
+
+// An integer below 2^64 as the reader reduces it; below 2^53 that is the integer itself.
+Real integerMagnitude(std::uint64_t integer) {
+  constexpr std::uint64_t kExactBelow = std::uint64_t{1} << 53;
+  if (integer < kExactBelow) return static_cast<Real>(integer);
+  return reduceToReal(extendedFromInteger({0, integer}));
 }
 
 ExtendedReal scaled(const UInt128& significand, std::int64_t exponent) {
@@ -46,10 +62,11 @@ Real decimalMagnitude(const UInt128& significand, std::int64_t exponent) {
   if (significand == UInt128{}) return 0.0;
   if (exponent > kExponentLimit) return std::numeric_limits<Real>::infinity();
   if (exponent < -kExponentLimit) return 0.0;
-  if (exponent == 0) return reduceToReal(extendedFromInteger(significand));
-  if (const auto integer = exactInteger(significand, exponent)) {
-    return reduceToReal(extendedFromInteger(*integer));
+  if (exponent == 0) {
+    return significand.high == 0 ? integerMagnitude(significand.low)
+                                 : reduceToReal(extendedFromInteger(significand));
   }
+  if (const auto integer = exactInteger(significand, exponent)) return integerMagnitude(*integer);
   return reduceToReal(scaled(significand, exponent));
 }
 

@@ -1,105 +1,110 @@
 #include "conversion/decimal_number.h"
 
 #include <algorithm>
-#include <cstddef>
 
+#include "conversion/powers_of_ten.h"
 #include "conversion/text_rules.h"
 
 namespace hexdec {
 
 namespace {
 
-constexpr int kCollected = 25;
-constexpr int kHeadDigits = 19;
+constexpr int kHeadDigits = 19;  // as many as always fit 64 bits
+constexpr int kKeptDigits = 24;
 constexpr int kExponentLimit = 5200;
 
-// Collects the significand digits one by one.
+// Collects the significant digits, a run of digits at a time: the first 24 are kept, and whether
+// any follow decides the rounding.
 class SignificandReader {
  public:
-  void take(int digit, bool afterPoint) {
-    if (collected_ == 0 && digit == 0) {
-      if (afterPoint) --exponent_;  // a leading zero only places the point
-      return;
-    }
-    if (collected_ == kCollected) {
-      if (!afterPoint) ++exponent_;  // beyond the collected digits only the magnitude counts
-      return;
-    }
-    ++collected_;
-    if (afterPoint) --exponent_;
-    if (collected_ < kCollected) {
-      // The first 19 digits fit 64 bits; the rest, at most 5, are joined to them at the end.
-      const auto value = static_cast<std::uint64_t>(digit);
-      if (collected_ <= kHeadDigits) {
-        head_ = head_ * 10 + value;
-      } else {
-        tail_ = tail_ * 10 + value;
-      }
-      lastDigit_ = digit;
-    }
+  // Reads the run of digits from `first` and returns its end. After the point, leading zeros and
+  // kept digits lower the exponent; before it, the digits beyond the kept ones raise it.
+  const char* take(const char* first, const char* end, bool afterPoint) {
+    const auto digitAt = [end](const char* at) { return at != end && isDigit(*at); };
+    const char* digit = first;
+    if (kept_ == 0) digit = std::find_if(digit, end, [](char byte) { return byte != '0'; });
+    // The first 19 digits fit 64 bits; the rest of the kept ones, at most 5, are joined at the end.
+    for (; kept_ < kHeadDigits && digitAt(digit); ++digit) keep(head_, *digit);
+    for (; kept_ < kKeptDigits && digitAt(digit); ++digit) keep(tail_, *digit);
+    const char* const keptEnd = digit;
+    while (digitAt(digit)) ++digit;
+    beyondKept_ = beyondKept_ || digit != keptEnd;
+    exponent_ += afterPoint ? first - keptEnd : digit - keptEnd;
+    return digit;
   }
 
   // The significand and its exponent once every digit was taken.
-  DecimalNumber finish(bool negative) {
-    DecimalNumber number{negative, {0, head_}, exponent_};
-    if (collected_ == 0) return number;
-    const int tailDigits = std::clamp(collected_, kHeadDigits, kCollected - 1) - kHeadDigits;
-    std::uint32_t tailScale = 1;
-    for (int i = 0; i < tailDigits; ++i) tailScale *= 10;
-    number.significand =
-        multiplyAdd(number.significand, tailScale, static_cast<std::uint32_t>(tail_));
-    bool roundedUp = false;
-    if (collected_ == kCollected) {
-      // The 25th digit is dropped, and the 24th, not the 25th, decides whether to round up.
-      ++number.exponent;
-      roundedUp = lastDigit_ >= 5;
-      if (roundedUp) number.significand = multiplyAdd(number.significand, 1, 1);
+  DecimalNumber finish(bool negative) const {
+    DecimalNumber number{negative, {}, exponent_};
+    if (kept_ == 0) return number;
+    std::uint64_t head = head_;
+    std::uint64_t tail = tail_;
+    int tailDigits = std::max(kept_ - kHeadDigits, 0);
+    // The 24th digit, not the one after it, decides whether to round up; a carry of that
+    // rounding leaves its trailing zeros in place. Otherwise trailing zeros leave the significand.
+    const bool roundUp = beyondKept_ && tail % 10 >= 5;
+    const int zeros = roundUp ? 0 : kept_ - lastNonzero_;
+    if (zeros > 0) {
+      number.exponent += zeros;
+      if (zeros <= tailDigits) {
+        tail /= kExactPowersOfTen[static_cast<std::size_t>(zeros)];
+        tailDigits -= zeros;
+      } else {
+        head /= kExactPowersOfTen[static_cast<std::size_t>(zeros - tailDigits)];
+        tail = 0;
+        tailDigits = 0;
+      }
     }
-    // A carry of that rounding leaves its trailing zeros in place.
-    while (!roundedUp) {
-      UInt128 quotient = number.significand;
-      if (divideInPlace(quotient, 10) != 0) break;
-      number.significand = quotient;
-      ++number.exponent;
-    }
+    const UInt128 joined =
+        tailDigits == 0 ? UInt128{0, head}
+                        : multiply64(head, kExactPowersOfTen[static_cast<std::size_t>(tailDigits)]);
+    number.significand = add(joined, {0, tail + (roundUp ? 1 : 0)});
     return number;
   }
 
  private:
+  void keep(std::uint64_t& value, char digit) {
+    value = value * 10 + static_cast<std::uint64_t>(digit - '0');
+    ++kept_;
+    if (digit != '0') lastNonzero_ = kept_;
+  }
+
   std::uint64_t head_ = 0;
   std::uint64_t tail_ = 0;
   std::int64_t exponent_ = 0;
-  int collected_ = 0;
-  int lastDigit_ = 0;
+  int kept_ = 0;
+  int lastNonzero_ = 0;  // how many digits were kept up to the last nonzero one
+  bool beyondKept_ = false;
 };
 
 }  // namespace
 
 DecimalNumber readDecimalNumber(const Text& text) {
-  const std::size_t size = text.size();
-  const auto digitAt = [&text, size](std::size_t i) { return i < size && isDigit(text[i]); };
-  std::size_t i = 0;
-  while (i < size && isBlank(text[i])) ++i;
+  const char* i = text.data();
+  const char* const end = i + text.size();
+  const auto digitAt = [end](const char* at) { return at != end && isDigit(*at); };
+  while (i != end && isBlank(*i)) ++i;
   bool negative = false;
-  if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i != end && (*i == '+' || *i == '-')) negative = *i++ == '-';
 
   SignificandReader reader;
-  bool anyDigit = false;
-  for (; digitAt(i); ++i, anyDigit = true) reader.take(text[i] - '0', false);
-  if (i < size && text[i] == '.' && (anyDigit || digitAt(i + 1))) {
-    for (++i; digitAt(i); ++i, anyDigit = true) reader.take(text[i] - '0', true);
+  const char* const significand = i;
+  i = reader.take(i, end, false);
+  bool anyDigit = i != significand;
+  if (i != end && *i == '.' && (anyDigit || digitAt(i + 1))) {
+    i = reader.take(i + 1, end, true);
+    anyDigit = true;
   }
   if (!anyDigit) return {};
 
   DecimalNumber number = reader.finish(negative);
-  if (i < size && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
-    std::size_t j = i + 1;
-    const bool negativeExponent = j < size && text[j] == '-';
-    if (j < size && (text[j] == '+' || text[j] == '-')) ++j;
+  if (i != end && (*i == 'e' || *i == 'E' || *i == 'd' || *i == 'D')) {
+    const char* j = i + 1;
+    const bool negativeExponent = j != end && *j == '-';
+    if (j != end && (*j == '+' || *j == '-')) ++j;
     // Saturating at once keeps the value small; the remaining digits change nothing.
     std::int64_t exponent = 0;
-    for (; digitAt(j) && exponent <= kExponentLimit; ++j)
-      exponent = exponent * 10 + (text[j] - '0');
+    for (; digitAt(j) && exponent <= kExponentLimit; ++j) exponent = exponent * 10 + (*j - '0');
     if (exponent > kExponentLimit) exponent = kExponentLimit + 1;
     number.exponent += negativeExponent ? -exponent : exponent;
   }

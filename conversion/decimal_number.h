@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "conversion/text_rules.h"
 #include "conversion/types.h"
 #include "conversion/uint128.h"
 
@@ -22,5 +23,20 @@ struct DecimalNumber {
 // leave the significand unless that rounding added one. The explicit exponent stops growing at
 // 5201. One pass over the text.
 DecimalNumber readDecimalNumber(const Text& text);
+
+// Whether the byte can be part of what readDecimalNumber reads: a blank, a digit, a sign, '.' or
+// an exponent letter. The reading stops at any other byte just as at the end of the text.
+constexpr bool isNumberByte(char byte) {
+  switch (byte) {
+    case '+':
+    case '-':
+    case '.':
+    case 'e':
+    case 'E':
+    case 'd':
+    case 'D': return true;
+    default: return isBlank(byte) || isDigit(byte);
+  }
+}
 
 }  // namespace hexdec

@@ -1,60 +1,23 @@
 #include "conversion/extended_real.h"
 
-#include <array>
-#include <cstddef>
-
 namespace hexdec {
 
 namespace {
 
 constexpr std::uint64_t kLow32 = 0xFFFFFFFFu;
 
-// An 80-bit significand as three 32-bit limbs, lowest first; its product takes six.
-using Limbs = std::array<std::uint64_t, 3>;
-using ProductLimbs = std::array<std::uint64_t, 6>;
+// The exact product of two 80-bit significands, below 2^160, as its 128 high bits and 32 low bits.
+struct Product160 {
+  UInt128 high;
+  std::uint64_t low32;
+};
 
-Limbs toLimbs(const ExtendedReal& value) {
-  return {(value.high & 0xFFFFu) << 16 | value.low, (value.high >> 16) & kLow32, value.high >> 48};
-}
-
-ProductLimbs multiplyLimbs(const Limbs& a, const Limbs& b) {
-  ProductLimbs product{};
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    std::uint64_t carry = 0;
-    for (std::size_t j = 0; j < b.size(); ++j) {
-      // At most (2^32-1)^2 + 2 * (2^32-1) = 2^64 - 1.
-      const std::uint64_t sum = a[i] * b[j] + product[i + j] + carry;
-      product[i + j] = sum & kLow32;
-      carry = sum >> 32;
-    }
-    product[i + b.size()] = carry;
-  }
-  return product;
-}
-
-bool bitAt(const ProductLimbs& limbs, int index) {
-  return (limbs[static_cast<std::size_t>(index / 32)] >> (index % 32) & 1) != 0;
-}
-
-// The 64 bits from bit `start` upward (start + 64 stays within the 192 bits of the limbs).
-std::uint64_t bitsFrom(const ProductLimbs& limbs, int start) {
-  const auto limb = [&limbs](int i) -> std::uint64_t {
-    return i < static_cast<int>(limbs.size()) ? limbs[static_cast<std::size_t>(i)] : 0;
-  };
-  const int index = start / 32;
-  const int offset = start % 32;
-  std::uint64_t bits = (limb(index) | limb(index + 1) << 32) >> offset;
-  if (offset != 0) bits |= limb(index + 2) << (64 - offset);
-  return bits;
-}
-
-// Whether any of the bits below bit `count` is 1.
-bool anyBitBelow(const ProductLimbs& limbs, int count) {
-  for (int i = 0; i < count / 32; ++i) {
-    if (limbs[static_cast<std::size_t>(i)] != 0) return true;
-  }
-  const std::uint64_t mask = (std::uint64_t{1} << (count % 32)) - 1;
-  return (limbs[static_cast<std::size_t>(count / 32)] & mask) != 0;
+// With a = aHigh * 2^16 + aLow and b alike: aHigh * bHigh * 2^32, the two cross products
+// (below 2^80 each) * 2^16, and aLow * bLow.
+Product160 multiplySignificands(const ExtendedReal& a, const ExtendedReal& b) {
+  const UInt128 cross = add(multiply64(a.high, b.low), multiply64(b.high, a.low));
+  const UInt128 bottom = add(shiftLeft(cross, 16), {0, std::uint64_t{a.low} * b.low});
+  return {add(multiply64(a.high, b.high), shiftRight(bottom, 32)), bottom.low & kLow32};
 }
 
 }  // namespace
@@ -69,15 +32,21 @@ ExtendedReal extendedFromInteger(const UInt128& value) {
 }
 
 ExtendedReal multiply(const ExtendedReal& a, const ExtendedReal& b) {
-  const ProductLimbs product = multiplyLimbs(toLimbs(a), toLimbs(b));
-  // Both significands lie in [2^79, 2^80), so the product's top bit is bit 158 or 159.
-  const int top = bitAt(product, 159) ? 159 : 158;
-  const int lowest = top - 79;  // the lowest of the 80 bits kept
-  ExtendedReal result{bitsFrom(product, top - 63),
-                      static_cast<std::uint16_t>(bitsFrom(product, lowest) & 0xFFFFu),
+  Product160 product = multiplySignificands(a, b);
+  // Both significands lie in [2^79, 2^80), so the product's top bit is bit 159 or 158; in the
+  // second case one shift puts it at 159. The 80 bits kept are then the top 80 of the 160.
+  int lowest = 80;
+  if ((product.high.high >> 63) == 0) {
+    product.high = add(shiftLeft(product.high, 1), {0, product.low32 >> 31});
+    product.low32 = product.low32 << 1 & kLow32;
+    lowest = 79;
+  }
+  ExtendedReal result{product.high.high, static_cast<std::uint16_t>(product.high.low >> 48),
                       a.exponent + b.exponent + lowest};
-  const bool half = bitAt(product, lowest - 1);
-  const bool aboveHalf = anyBitBelow(product, lowest - 1);
+  // Below the kept bits: the half bit, then 47 + 32 bits that decide whether it is a tie.
+  const bool half = (product.high.low >> 47 & 1) != 0;
+  const bool aboveHalf =
+      (product.high.low & ((std::uint64_t{1} << 47) - 1)) != 0 || product.low32 != 0;
   if (half && (aboveHalf || (result.low & 1) != 0)) {
     if (++result.low == 0 && ++result.high == 0) {
       result.high = std::uint64_t{1} << 63;

@@ -20,27 +20,40 @@ unsigned char foldedPair(unsigned char lead, unsigned char trail) {
   }
 }
 
+// Appends the fold of text to `folded` up to the first folded byte that `keep` rejects.
+template <typename Keep>
+void foldInto(Text& folded, const Text& text, Keep keep) {
+  const auto put = [&folded, &keep](unsigned char byte) {
+    if (!keep(static_cast<char>(byte))) return false;
+    folded.push_back(static_cast<char>(byte));
+    return true;
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+      if (!put(lead)) return;
+      continue;
+    }
+    if (i + 1 == text.size()) return;  // a lead byte without its trail byte is dropped
+    const auto trail = static_cast<unsigned char>(text[++i]);
+    const unsigned char replacement = foldedPair(lead, trail);
+    const bool whole = replacement != kNoReplacement ? put(replacement) : put(lead) && put(trail);
+    if (!whole) return;
+  }
+}
+
 }  // namespace
 
 Text foldFullWidth(const Text& text) {
   Text folded;
   folded.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      folded.push_back(text[i]);
-      continue;
-    }
-    if (i + 1 == text.size()) break;  // a lead byte without its trail byte is dropped
-    const auto trail = static_cast<unsigned char>(text[++i]);
-    const unsigned char replacement = foldedPair(lead, trail);
-    if (replacement != kNoReplacement) {
-      folded.push_back(static_cast<char>(replacement));
-    } else {
-      folded.push_back(static_cast<char>(lead));
-      folded.push_back(static_cast<char>(trail));
-    }
-  }
+  foldInto(folded, text, [](char) { return true; });
+  return folded;
+}
+
+Text foldFullWidthWhile(const Text& text, bool (*keep)(char byte)) {
+  Text folded;
+  foldInto(folded, text, keep);
   return folded;
 }
 

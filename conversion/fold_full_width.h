@@ -10,4 +10,8 @@ namespace hexdec {
 // dropped. The result is never longer than the argument.
 Text foldFullWidth(const Text& text);
 
+// The longest start of foldFullWidth(text) whose bytes all pass `keep`, folding no further: for a
+// reader that stops at the first byte it cannot use, so that the rest of a long text is not copied.
+Text foldFullWidthWhile(const Text& text, bool (*keep)(char byte));
+
 }  // namespace hexdec

@@ -1,10 +1,23 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <span>
 
 #include "conversion/extended_real.h"
 
 namespace hexdec {
+
+// 10^n exactly for n = 0..19: every power of ten below 2^64.
+inline constexpr std::array<std::uint64_t, 20> kExactPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& entry : powers) {
+    entry = power;
+    power *= 10;  // wraps once, after 10^19, unused
+  }
+  return powers;
+}();
 
 // A power of ten rounded to nearest at 80 significant bits.
 struct PowerOfTen {
