@@ -23,9 +23,20 @@ class SignificandReader {
     const auto digitAt = [end](const char* at) { return at != end && isDigit(*at); };
     const char* digit = first;
     if (kept_ == 0) digit = std::find_if(digit, end, [](char byte) { return byte != '0'; });
+    // Locals, not members, so that the compiler need not fear that writing them changes the text.
+    std::uint64_t head = head_;
+    std::uint64_t tail = tail_;
+    int kept = kept_;
+    const auto keep = [&kept](std::uint64_t& value, char byte) {
+      value = value * 10 + static_cast<std::uint64_t>(byte - '0');
+      ++kept;
+    };
     // The first 19 digits fit 64 bits; the rest of the kept ones, at most 5, are joined at the end.
-    for (; kept_ < kHeadDigits && digitAt(digit); ++digit) keep(head_, *digit);
-    for (; kept_ < kKeptDigits && digitAt(digit); ++digit) keep(tail_, *digit);
+    for (; kept < kHeadDigits && digitAt(digit); ++digit) keep(head, *digit);
+    for (; kept < kKeptDigits && digitAt(digit); ++digit) keep(tail, *digit);
+    head_ = head;
+    tail_ = tail;
+    kept_ = kept;
     const char* const keptEnd = digit;
     while (digitAt(digit)) ++digit;
     beyondKept_ = beyondKept_ || digit != keptEnd;
@@ -33,9 +44,9 @@ class SignificandReader {
     return digit;
   }
 
-  // The significand and its exponent once every digit was taken.
-  DecimalNumber finish(bool negative) const {
-    DecimalNumber number{negative, {}, exponent_};
+  // The number once every digit was taken, with the explicit exponent added.
+  DecimalNumber finish(bool negative, std::int64_t explicitExponent) const {
+    DecimalNumber number{negative, {}, exponent_ + explicitExponent};
     if (kept_ == 0) return number;
     std::uint64_t head = head_;
     std::uint64_t tail = tail_;
@@ -43,16 +54,17 @@ class SignificandReader {
     // The 24th digit, not the one after it, decides whether to round up; a carry of that
     // rounding leaves its trailing zeros in place. Otherwise trailing zeros leave the significand.
     const bool roundUp = beyondKept_ && tail % 10 >= 5;
-    const int zeros = roundUp ? 0 : kept_ - lastNonzero_;
-    if (zeros > 0) {
-      number.exponent += zeros;
-      if (zeros <= tailDigits) {
-        tail /= kExactPowersOfTen[static_cast<std::size_t>(zeros)];
-        tailDigits -= zeros;
-      } else {
-        head /= kExactPowersOfTen[static_cast<std::size_t>(zeros - tailDigits)];
-        tail = 0;
-        tailDigits = 0;
+    if (!roundUp) {
+      // The tail's trailing zeros first; when they are all zeros, the head's. The first kept
+      // digit is not 0, so the head is not either.
+      while (tailDigits > 0 && tail % 10 == 0) {
+        tail /= 10;
+        --tailDigits;
+        ++number.exponent;
+      }
+      while (tailDigits == 0 && head % 10 == 0) {
+        head /= 10;
+        ++number.exponent;
       }
     }
     const UInt128 joined =
@@ -63,17 +75,10 @@ class SignificandReader {
   }
 
  private:
-  void keep(std::uint64_t& value, char digit) {
-    value = value * 10 + static_cast<std::uint64_t>(digit - '0');
-    ++kept_;
-    if (digit != '0') lastNonzero_ = kept_;
-  }
-
   std::uint64_t head_ = 0;
   std::uint64_t tail_ = 0;
   std::int64_t exponent_ = 0;
   int kept_ = 0;
-  int lastNonzero_ = 0;  // how many digits were kept up to the last nonzero one
   bool beyondKept_ = false;
 };
 
@@ -97,18 +102,17 @@ DecimalNumber readDecimalNumber(const Text& text) {
   }
   if (!anyDigit) return {};
 
-  DecimalNumber number = reader.finish(negative);
+  std::int64_t exponent = 0;
   if (i != end && (*i == 'e' || *i == 'E' || *i == 'd' || *i == 'D')) {
     const char* j = i + 1;
     const bool negativeExponent = j != end && *j == '-';
     if (j != end && (*j == '+' || *j == '-')) ++j;
     // Saturating at once keeps the value small; the remaining digits change nothing.
-    std::int64_t exponent = 0;
     for (; digitAt(j) && exponent <= kExponentLimit; ++j) exponent = exponent * 10 + (*j - '0');
     if (exponent > kExponentLimit) exponent = kExponentLimit + 1;
-    number.exponent += negativeExponent ? -exponent : exponent;
+    if (negativeExponent) exponent = -exponent;
   }
-  return number;
+  return reader.finish(negative, exponent);
 }
 
 }  // namespace hexdec
