@@ -1,6 +1,7 @@
 #include "conversion/decimal_number.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "conversion/powers_of_ten.h"
 #include "conversion/text_rules.h"
@@ -9,9 +10,37 @@ namespace hexdec {
 
 namespace {
 
-constexpr int kHeadDigits = 19;  // as many as always fit 64 bits
-constexpr int kKeptDigits = 24;
+constexpr int kHeadDigits = 16;
+constexpr int kKeptDigits = 24;  // the head's and at most 8 more, joined at the end
 constexpr int kExponentLimit = 5200;
+
+// The eight bytes from `bytes` as one word, the first byte lowest, whatever the machine's order.
+// Written out byte by byte, which compilers turn into one load.
+std::uint64_t wordAt(const char* bytes) {
+  const auto byte = [bytes](int i) {
+    return std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
+  };
+  return byte(0) | byte(1) | byte(2) | byte(3) | byte(4) | byte(5) | byte(6) | byte(7);
+}
+
+// Whether all eight bytes of the word are digits: exactly for the bytes that are not, subtracting
+// '0' borrows or adding 0x46 carries into the byte's top bit.
+constexpr bool allDigits(std::uint64_t word) {
+  return (((word + 0x4646464646464646u) | (word - 0x3030303030303030u)) & 0x8080808080808080u) == 0;
+}
+
+// The value of the eight bytes from `at` when there are eight before `end` and all are digits.
+// Each step joins neighbours: digits into pairs, pairs into fours, fours into the eight, without
+// carrying into the next.
+std::optional<std::uint64_t> eightDigitsAt(const char* at, const char* end) {
+  if (end - at < 8) return std::nullopt;
+  std::uint64_t word = wordAt(at);
+  if (!allDigits(word)) return std::nullopt;
+  word -= 0x3030303030303030u;
+  word = (word * 10 + (word >> 8)) & 0x00FF00FF00FF00FFu;
+  word = (word * 100 + (word >> 16)) & 0x0000FFFF0000FFFFu;
+  return (word * 10000 + (word >> 32)) & 0xFFFFFFFFu;
+}
 
 // Collects the significant digits, a run of digits at a time: the first 24 are kept, and whether
 // any follow decides the rounding.
@@ -27,17 +56,23 @@ class SignificandReader {
     std::uint64_t head = head_;
     std::uint64_t tail = tail_;
     int kept = kept_;
-    const auto keep = [&kept](std::uint64_t& value, char byte) {
-      value = value * 10 + static_cast<std::uint64_t>(byte - '0');
-      ++kept;
+    // Joins digits to `value`, eight at a time while it can, until `limit` digits are kept.
+    const auto keep = [&](std::uint64_t& value, int limit) {
+      for (std::optional<std::uint64_t> eight;
+           limit - kept >= 8 && (eight = eightDigitsAt(digit, end)); digit += 8, kept += 8) {
+        value = value * 100000000 + *eight;
+      }
+      for (; kept < limit && digitAt(digit); ++digit, ++kept) {
+        value = value * 10 + static_cast<std::uint64_t>(*digit - '0');
+      }
     };
-    // The first 19 digits fit 64 bits; the rest of the kept ones, at most 5, are joined at the end.
-    for (; kept < kHeadDigits && digitAt(digit); ++digit) keep(head, *digit);
-    for (; kept < kKeptDigits && digitAt(digit); ++digit) keep(tail, *digit);
+    keep(head, kHeadDigits);
+    keep(tail, kKeptDigits);
     head_ = head;
     tail_ = tail;
     kept_ = kept;
     const char* const keptEnd = digit;
+    while (eightDigitsAt(digit, end)) digit += 8;
     while (digitAt(digit)) ++digit;
     beyondKept_ = beyondKept_ || digit != keptEnd;
     exponent_ += afterPoint ? first - keptEnd : digit - keptEnd;
