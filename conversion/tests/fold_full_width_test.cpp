@@ -58,5 +58,33 @@ TEST(FoldFullWidth, NeverLengthensAndKeepsAsciiUnchanged) {
   }
 }
 
+bool isAscii(char byte) { return static_cast<unsigned char>(byte) < 0x80; }
+bool isNotX(char byte) { return byte != 'x'; }
+bool isNotD0(char byte) { return static_cast<unsigned char>(byte) != 0xD0; }
+
+// foldFullWidthWhile is the start of the whole fold, cut before the first folded byte rejected.
+TEST(FoldFullWidthWhile, StopsBeforeTheFirstFoldedByteRejected) {
+  struct Case {
+    Text text;
+    bool (*keep)(char);
+    Text expected;
+  };
+  const Case cases[] = {
+      {"12x34", isNotX, "12"},
+      {bytes({0xA3, 0xB1, 0xA3, 0xF8, 0xA3, 0xB2}), isNotX, "1"},  // a full-width 'x'
+      {bytes({0xA3, 0xB1, 0xA3, 0xD8, 0xA3, 0xB2}), isNotX, "1X2"},
+      {bytes({'1', 0xD6, 0xD0, '2'}), isAscii, "1"},  // a pair kept as it is
+      {bytes({'1', 0xD6, 0xD0, '2'}), isNotD0, bytes({'1', 0xD6})},
+      {bytes({'1', 0xA3}), isAscii, "1"},  // a lead byte at the end is dropped
+      {bytes({0xA1, 0xA1, 0xA3, 0xB5, 0xC8, 0x41, 'x'}), isAscii, " 5"},
+      {"", isAscii, ""},
+  };
+  for (const Case& c : cases) {
+    const Text folded = foldFullWidthWhile(c.text, c.keep);
+    EXPECT_EQ(folded, c.expected);
+    EXPECT_EQ(foldFullWidth(c.text).substr(0, folded.size()), folded);
+  }
+}
+
 }  // namespace
 }  // namespace hexdec

@@ -9,6 +9,9 @@
 #include <random>
 #include <string>
 
+#include "conversion/decimal_magnitude.h"
+#include "conversion/decimal_number.h"
+#include "conversion/fold_full_width.h"
 #include "conversion/powers_of_ten.h"
 #include "conversion/tests/big_integer.h"
 #include "conversion/tests/bytes.h"
@@ -375,6 +378,70 @@ TEST(TextToNumber, SaturatesAtTheEndsOfTheRanges) {
     EXPECT_EQ(std::signbit(value), text[0] == '-') << text;
   }
   EXPECT_GT(textToNumber("5e-324"), 0.0);
+}
+
+// What the reader gives for the whole fold of the text, folded at once.
+Real readingOfWholeFold(const Text& text) {
+  const DecimalNumber number = readDecimalNumber(foldFullWidth(text));
+  const Real magnitude = decimalMagnitude(number.significand, number.exponent);
+  return number.negative ? -magnitude : magnitude;
+}
+
+Text fullWidth(const Text& ascii) {
+  Text text;
+  for (const char byte : ascii) text += bytes({0xA3, static_cast<unsigned char>(byte + 0x80)});
+  return text;
+}
+
+// The reader folds only as far as a number can reach, and reads what the whole fold gives: where
+// the number ends early, ends at the text's end, or runs long in full-width digits.
+TEST(TextToNumber, ReadsWhatTheWholeFoldGives) {
+  const Text chinese = bytes({0xD6, 0xD0});
+  const Text rest = chinese + fullWidth("123") + "456" + chinese;
+  const Text texts[] = {
+      "12" + chinese + "34",
+      fullWidth("12") + "x" + fullWidth("34"),
+      fullWidth("-1.5e") + chinese + rest,
+      fullWidth("1.5e-") + fullWidth("3") + rest,
+      "." + fullWidth("5") + rest,
+      "-" + chinese + fullWidth("5"),
+      fullWidth("1") + bytes({0xA3}),
+      bytes({0xA1, 0xA1, '\t'}) + fullWidth(" +7d2") + bytes({0xA1, 0xAB}) + rest,
+      fullWidth("7") + bytes({0xC8, '3'}),  // a pair with an ASCII trail byte ends the number
+      fullWidth(Text(5000, '9') + ".") + fullWidth(Text(3000, '1')) + rest,
+      fullWidth("0." + Text(4000, '0') + "123456789012345678901234567") + fullWidth("e4010") + rest,
+      Text(300, '8') + fullWidth(Text(300, '7')) + "e-5" + fullWidth("9") + chinese,
+  };
+  for (const Text& text : texts) {
+    EXPECT_SAME_REAL(textToNumber(text), readingOfWholeFold(text), text.substr(0, 40));
+  }
+  // And texts drawn from the bytes and pairs that make up numbers, and some that end them.
+  const Text pieces[] = {"0",
+                         "5",
+                         "9",
+                         ".",
+                         "e",
+                         "D",
+                         "-",
+                         "+",
+                         " ",
+                         "x",
+                         fullWidth("0"),
+                         fullWidth("7"),
+                         fullWidth("."),
+                         fullWidth("E"),
+                         fullWidth("-"),
+                         bytes({0xA1, 0xA1}),
+                         chinese,
+                         bytes({0xA3})};
+  std::mt19937_64 random(936);
+  for (int i = 0; i < 3000; ++i) {
+    Text text;
+    for (std::uint64_t count = random() % 40; count > 0; --count) {
+      text += pieces[random() % std::size(pieces)];
+    }
+    EXPECT_SAME_REAL(textToNumber(text), readingOfWholeFold(text), text);
+  }
 }
 
 // Long texts: 16 MiB of digits in one pass, and exponents that stay an exact count.
