@@ -1,7 +1,8 @@
 // textToNumber on any text, and on number texts built from the same bytes: never NaN, the sign
-// only negates, folding first changes nothing, an integer below 2^64 comes out as the reader's
-// rounding of it (below 2^53, exactly that integer), and a plain decimal number in the normal
-// range lies at most one step from strtod's correctly rounded value.
+// only negates, folding first changes nothing, the reading equals that of the whole fold (the
+// reader folds only as far as the number reaches), an integer below 2^64 comes out as the
+// reader's rounding of it (below 2^53, exactly that integer), and a plain decimal number in the
+// normal range lies at most one step from strtod's correctly rounded value.
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
@@ -10,6 +11,8 @@
 #include <cstring>
 #include <string>
 
+#include "conversion/decimal_magnitude.h"
+#include "conversion/decimal_number.h"
 #include "conversion/fold_full_width.h"
 #include "conversion/text_rules.h"
 #include "conversion/text_to_number.h"
@@ -109,6 +112,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(!std::isnan(value), "textToNumber never gives NaN", input);
   check(sameReal(textToNumber(foldFullWidth(input)), value), "textToNumber reads the folded text",
         input);
+  // It folds only as far as a number reaches, and gives what reading the whole fold gives.
+  const DecimalNumber whole = readDecimalNumber(foldFullWidth(input));
+  const Real wholeMagnitude = decimalMagnitude(whole.significand, whole.exponent);
+  check(sameReal(value, whole.negative ? -wholeMagnitude : wholeMagnitude),
+        "textToNumber reads what the whole fold gives", input);
   // A significand with a digit right at the start: a sign before it only sets the sign. ("-." has
   // no digit and reads as +0.0, so it is left out.)
   const bool startsWithDigit = !input.empty() && isDigit(input[0]);

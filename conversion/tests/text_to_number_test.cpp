@@ -109,6 +109,25 @@ TEST(TextToNumber, FollowsTheSyntaxToItsLongestPrefix) {
   for (const Row& row : rows) EXPECT_SAME_REAL(textToNumber(row.text), row.expected, row.text);
 }
 
+// Digits are taken eight at a time where eight follow, so a run must end at the first other byte
+// wherever it falls in such a group: the bytes next to '0' and '9', and bytes from 0x80 up.
+TEST(TextToNumber, EndsADigitRunAtTheFirstOtherByte) {
+  const Text digits = "9876543210987654321098765432";
+  const Text after = "12345678901234567890";
+  for (const char stop : {'/', ':', 'x', '\x7F', '\x80', '\xB0', '\xFF'}) {
+    for (std::size_t length = 1; length <= digits.size(); ++length) {
+      const Text number = digits.substr(0, length);
+      for (const Text& text : {number + stop + after, "0.00" + number + stop + after}) {
+        const Text alone = text.substr(0, text.find(stop));
+        EXPECT_SAME_REAL(textToNumber(text), textToNumber(alone), text);
+      }
+      if (length <= 15) {
+        EXPECT_EQ(textToNumber(number + stop + after), static_cast<Real>(std::stoll(number)));
+      }
+    }
+  }
+}
+
 // A random integer with its leading 1 at bit width - 1.
 std::uint64_t randomInteger(std::mt19937_64& random, int width) {
   const std::uint64_t top = std::uint64_t{1} << (width - 1);
