@@ -330,6 +330,28 @@ TEST(TextToNumber, TakesACarriedIntegerExactly) {
   }
 }
 
+// An integer written with a positive exponent is exact up to 2^64 - 1, and beyond it is scaled,
+// exactly too when the product fits 80 bits: either way the integer's own bits decide.
+TEST(TextToNumber, ReadsIntegersWithAnExponentAcross2To64) {
+  struct Row {
+    Text text;
+    BigInteger integer;
+  };
+  const Row rows[] = {
+      {"1844674407370955161e1", BigInteger(18446744073709551610u)},
+      {"1844674407370955162e1", BigInteger(1844674407370955162u) * BigInteger(10)},
+      {"18446744073709551615e0", BigInteger(18446744073709551615u)},
+      {"1e19", BigInteger::powerOfTen(19)},
+      {"1e20", BigInteger::powerOfTen(20)},
+      {"9223372036854775297e0", BigInteger(9223372036854775297u)},
+      {"922337203685477581e1", BigInteger(9223372036854775810u)},
+      {"3e19", BigInteger(3) * BigInteger::powerOfTen(19)},
+  };
+  for (const Row& row : rows) {
+    EXPECT_SAME_REAL(textToNumber(row.text), reductionRule(row.integer, false, 0), row.text);
+  }
+}
+
 // The zeros of such a carry stay in the significand, so the value is scaled by the factor for
 // the exponent that is left, here 10^-2: the one rounded product decides, and the same number
 // written without the carry (scaled exactly by 10^18 or 10^19) reads as another double.
